@@ -1,0 +1,62 @@
+#include "DataItemPagina.h"
+
+#include "IEigenschappenDialogen.h"
+#include "KloonVan.h"
+#include "Teksten.h"
+#include "ZerbantikoDoc.h"
+
+void CDataItemPagina::InitTemplate()
+{
+    ResetToDefaults();
+    m_nIndex = 0;
+    m_nSoort = 2;
+    m_strNaam = Tekst::Laad(Tekst::NieuwePagina);
+    m_strToelichting.clear();
+    m_dRandbreedte = 0.1;
+    m_clrKleurvlak = 0x000000;
+    m_clrKleurlaag = 0xFFFFFF;
+    m_clrRand = 0x0080FF;
+    m_nDekkingTekst = 100;
+    m_nDekkingKleurvlak = 100;
+    m_nDekkingRand = 100;
+    m_dBreedte = 8.0;
+    m_dHoogte = 8.0;
+    m_strLettertype = QStringLiteral("Verdana");
+    m_clrTekst = 0xC0C0C0;
+    m_dLettergrootte = 8.0;
+}
+
+QString CDataItemPagina::GetSoortNaam() const
+{
+    return QStringLiteral("pagina");
+}
+
+std::unique_ptr<CDataItemBasis> CDataItemPagina::Clone() const
+{
+    return KloonVan<CDataItemPagina>(*this);
+}
+
+void CDataItemPagina::VoerActieUit(int nPositie)
+{
+    if (CDataItemBasis* pKind = GetKind(nPositie))
+        pKind->VoerActieUit(0);
+}
+
+int CDataItemPagina::ToonEigenschappen(CZerbantikoDoc* pDoc)
+{
+    if (!pDoc || m_nSoort != 2 || !pDoc->GetEigenschappenDialogen())
+        return 0;
+    return pDoc->GetEigenschappenDialogen()->Toon(EigenschappenDialoog::Pagina, *this, *pDoc);
+}
+
+void CDataItemPagina::MaakFontsOntwerp()
+{
+    for (const auto& pItem : Kinderen())
+        pItem->MaakFont();
+}
+
+void CDataItemPagina::MaakFontsPresentatie()
+{
+    for (const auto& pItem : Kinderen())
+        pItem->MaakFontPresentatie();
+}

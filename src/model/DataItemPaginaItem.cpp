@@ -1,0 +1,83 @@
+#include "DataItemPaginaItem.h"
+
+#include "IEigenschappenDialogen.h"
+#include "IMelder.h"
+#include "KloonVan.h"
+#include "Teksten.h"
+#include "ZerbantikoDoc.h"
+
+void CDataItemPaginaItem::InitTemplate()
+{
+    ResetToDefaults();
+    m_nIndex = 0;
+    m_nSoort = 3;
+    m_nItemSoort = 0;
+    m_nReserve1 = 0;
+    m_bAfbeeldingTonen = 0;
+    m_bRand = 0;
+    m_bKleurvlak = 0;
+    m_bTekstTonen = 1;
+    m_strNaam = Tekst::Laad(Tekst::NieuwPaginaItem);
+    m_strToelichting.clear();
+    m_dRandbreedte = 0.1;
+    m_dAnkerX = 50.0;
+    m_dAnkerY = 50.0;
+    m_clrTekst = 0xFFFFFF;
+    m_clrKleurvlak = 0xC0C0C0;
+    m_clrRand = 0xFFFFFF;
+    m_clrKleurlaag = 0xFFFFFF;
+    m_nDekkingTekst = 100;
+    m_nDekkingKleurvlak = 100;
+    m_nDekkingRand = 100;
+    m_bActief = 1;
+    m_nAnkerH = 1;
+    m_nAnkerV = 1;
+    m_dBreedte = 8.0;
+    m_dHoogte = 8.0;
+    m_strLettertype = QStringLiteral("Verdana");
+    m_dLettergrootte = 8.0;
+}
+
+QString CDataItemPaginaItem::GetSoortNaam() const
+{
+    switch (m_nItemSoort) {
+    case 0:
+        return QStringLiteral("tekst");
+    case 1:
+        return QStringLiteral("afbeelding");
+    case 2:
+        return QStringLiteral("kleurvlak");
+    default:
+        return QStringLiteral("???");
+    }
+}
+
+std::unique_ptr<CDataItemBasis> CDataItemPaginaItem::Clone() const
+{
+    return KloonVan<CDataItemPaginaItem>(*this);
+}
+
+int CDataItemPaginaItem::ToonEigenschappen(CZerbantikoDoc* pDoc)
+{
+    if (!pDoc || m_nSoort != 3)
+        return 0;
+    EigenschappenDialoog soort;
+    switch (m_nItemSoort) {
+    case 0:
+        soort = EigenschappenDialoog::Tekst;
+        break;
+    case 1:
+        soort = EigenschappenDialoog::Afbeelding;
+        break;
+    case 2:
+        soort = EigenschappenDialoog::Kleurvlak;
+        break;
+    default:
+        if (pDoc->GetMelder())
+            pDoc->GetMelder()->Meld(Tekst::GeenItemSoort());
+        return -1;
+    }
+    if (!pDoc->GetEigenschappenDialogen())
+        return 0;
+    return pDoc->GetEigenschappenDialogen()->Toon(soort, *this, *pDoc);
+}

@@ -1,0 +1,16 @@
+#include "Picture.h"
+
+#include "PictureCache.h"
+
+bool CPicture::Load(const QString& strPad)
+{
+    m_pImage.reset();
+    m_pImage = CPictureCache::Instance().Get(strPad);
+    return IsLoaded();
+}
+
+bool CPicture::LoadFromMemory(const QByteArray& data)
+{
+    m_pImage = CPictureCache::Decode(data);
+    return IsLoaded();
+}

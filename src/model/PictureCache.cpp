@@ -1,0 +1,54 @@
+#include "PictureCache.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+CPictureCache& CPictureCache::Instance()
+{
+    static CPictureCache cache;
+    return cache;
+}
+
+std::shared_ptr<const QImage> CPictureCache::Decode(const QByteArray& data)
+{
+    if (data.isEmpty())
+        return nullptr;
+    // The format comes from the content, whatever the file is called.
+    QImage image = QImage::fromData(data);
+    if (image.isNull())
+        return nullptr;
+    return std::make_shared<const QImage>(std::move(image));
+}
+
+std::shared_ptr<const QImage> CPictureCache::Get(const QString& strPad)
+{
+    const QFileInfo info(strPad);
+    if (!info.isFile())
+        return nullptr;
+    const SSleutel sleutel{info.absoluteFilePath(), info.size(), info.lastModified().toMSecsSinceEpoch()};
+    if (auto it = m_map.constFind(sleutel); it != m_map.constEnd()) {
+        if (auto p = it->lock())
+            return p;
+    }
+
+    QFile file(strPad);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    auto p = Decode(file.readAll());
+    if (!p)
+        return nullptr;
+    if (m_map.size() > 64)
+        Opruimen();
+    m_map.insert(sleutel, p);
+    return p;
+}
+
+void CPictureCache::Opruimen()
+{
+    for (auto it = m_map.begin(); it != m_map.end();) {
+        if (it->expired())
+            it = m_map.erase(it);
+        else
+            ++it;
+    }
+}

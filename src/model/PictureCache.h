@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QImage>
+#include <QString>
+
+#include <memory>
+
+// Decoded pictures by file, so that a project in which many elements name the
+// same photo holds it once. Entries are weak: a picture is freed as soon as
+// no element shows it. The key includes size and modification time, so a file
+// that was changed on disk is decoded anew.
+class CPictureCache {
+public:
+    static CPictureCache& Instance();
+
+    // Null when the file cannot be read or decoded.
+    std::shared_ptr<const QImage> Get(const QString& strPad);
+
+    static std::shared_ptr<const QImage> Decode(const QByteArray& data);
+
+private:
+    struct SSleutel {
+        QString strPad;
+        qint64 nGrootte = 0;
+        qint64 nGewijzigd = 0;
+        friend bool operator==(const SSleutel&, const SSleutel&) = default;
+    };
+    friend size_t qHash(const SSleutel& k, size_t seed) { return qHashMulti(seed, k.strPad, k.nGrootte, k.nGewijzigd); }
+
+    void Opruimen();
+
+    QHash<SSleutel, std::weak_ptr<const QImage>> m_map;
+};

@@ -1,0 +1,128 @@
+#include "model/DataItemPaginaItem.h"
+#include "model/FileKind.h"
+#include "model/Picture.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString MaakPlaatje(const QTemporaryDir& dir, const QString& strNaam, const char* szFormaat, QSize size, QRgb kleur)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(kleur);
+    const QString strPad = dir.filePath(strNaam);
+    EXPECT_TRUE(image.save(strPad, szFormaat));
+    return strPad;
+}
+
+} // namespace
+
+TEST(FileKind, ExtensionTests)
+{
+    const std::tuple<const char*, bool, bool> aGevallen[] = {
+        // path, image, sound
+        {"foto.jpg", true, false},
+        {"FOTO.JPG", true, false},
+        {"c:\\map\\foto.Jpeg", true, false},
+        {"/map/plaatje.png", true, false},
+        {"scan.bmp", true, false},
+        {"zonderpunt", false, false},
+        {"", false, false},
+        {"half.jp", true, false}, // a shortened extension still occurs in the list
+        {"gong.mp3", false, true},
+        {"gong.ogg", false, true},
+        {"gong.FLAC", false, true},
+        {"gong.wav", false, true},
+        {"film.mp4", false, false},
+        {"half.mp", false, true},
+        {"map.met.punt/zonderext", false, false}, // the dot is in the folder, not the name
+        {"foto.gif", false, false},
+    };
+    for (const auto& [sz, bBeeld, bGeluid] : aGevallen) {
+        EXPECT_EQ(IsImageFile(QString::fromUtf8(sz)), bBeeld) << sz;
+        EXPECT_EQ(IsSoundFile(QString::fromUtf8(sz)), bGeluid) << sz;
+    }
+}
+
+TEST(Picture, LoadsByContentWhateverTheName)
+{
+    QTemporaryDir dir;
+    const QString strPng = MaakPlaatje(dir, "eigenlijk-png.jpg", "PNG", {40, 30}, qRgb(255, 0, 0));
+    const QString strJpg = MaakPlaatje(dir, "foto.jpg", "JPEG", {16, 9}, qRgb(0, 0, 255));
+    const QString strBmp = MaakPlaatje(dir, "scan.bmp", "BMP", {3, 5}, qRgb(0, 255, 0));
+
+    CPicture pic;
+    EXPECT_FALSE(pic.IsLoaded());
+    EXPECT_EQ(pic.GetSize(), QSize(0, 0));
+    ASSERT_TRUE(pic.Load(strPng));
+    EXPECT_EQ(pic.GetSize(), QSize(40, 30));
+    EXPECT_EQ(pic.Image()->pixel(5, 5) & 0xFFFFFF, 0xFF0000u);
+    ASSERT_TRUE(pic.Load(strJpg));
+    EXPECT_EQ(pic.GetSize(), QSize(16, 9));
+    ASSERT_TRUE(pic.Load(strBmp));
+    EXPECT_EQ(pic.GetSize(), QSize(3, 5));
+}
+
+TEST(Picture, FailedLoadLeavesItEmpty)
+{
+    QTemporaryDir dir;
+    const QString strGoed = MaakPlaatje(dir, "goed.png", "PNG", {4, 4}, qRgb(1, 2, 3));
+    QFile leeg(dir.filePath("leeg.png"));
+    ASSERT_TRUE(leeg.open(QIODevice::WriteOnly));
+    leeg.close();
+    QFile rommel(dir.filePath("rommel.jpg"));
+    ASSERT_TRUE(rommel.open(QIODevice::WriteOnly));
+    rommel.write("dit is geen plaatje");
+    rommel.close();
+
+    for (const QString& strFout : {dir.filePath("leeg.png"), dir.filePath("rommel.jpg"), dir.filePath("bestaat-niet.png"), dir.path()}) {
+        CPicture pic;
+        ASSERT_TRUE(pic.Load(strGoed));
+        EXPECT_FALSE(pic.Load(strFout)) << qPrintable(strFout);
+        EXPECT_FALSE(pic.IsLoaded()) << "the old picture must not stay";
+    }
+    CPicture pic;
+    EXPECT_FALSE(pic.LoadFromMemory(QByteArray()));
+}
+
+TEST(Picture, ElementsNamingOneFileShareOneDecodedCopy)
+{
+    QTemporaryDir dir;
+    const QString strPad = MaakPlaatje(dir, "groot.png", "PNG", {64, 48}, qRgb(9, 9, 9));
+    CDataItemPaginaItem a, b;
+    a.m_strAfbeelding = b.m_strAfbeelding = strPad;
+    a.m_picture.Load(strPad);
+    b.CopyValues(a);
+    ASSERT_TRUE(a.m_picture.IsLoaded());
+    ASSERT_TRUE(b.m_picture.IsLoaded());
+    EXPECT_EQ(a.m_picture.Image(), b.m_picture.Image());
+
+    // A file changed on disk is decoded anew.
+    QImage ander(20, 10, QImage::Format_RGB32);
+    ander.fill(qRgb(200, 0, 0));
+    QFile::remove(strPad);
+    ASSERT_TRUE(ander.save(strPad, "PNG"));
+    QFile f(strPad);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
+    f.close();
+    CPicture c;
+    ASSERT_TRUE(c.Load(strPad));
+    EXPECT_EQ(c.GetSize(), QSize(20, 10));
+}
+
+TEST(Picture, CopyReloadsOrReleasesByPath)
+{
+    QTemporaryDir dir;
+    const QString strPad = MaakPlaatje(dir, "p.png", "PNG", {8, 8}, qRgb(1, 1, 1));
+    CDataItemPaginaItem bron, doel;
+    bron.m_strAfbeelding = strPad;
+    doel.CopyFrom(bron);
+    EXPECT_TRUE(doel.m_picture.IsLoaded()) << "the copy loads its picture from the path";
+    bron.m_strAfbeelding.clear();
+    doel.CopyFrom(bron);
+    EXPECT_FALSE(doel.m_picture.IsLoaded());
+}
