@@ -20,7 +20,7 @@ void CDataItemBasis::ResetToDefaults()
     m_nIndex = -1;
     m_pOuder = nullptr;
     m_aKinderen.clear();
-    static_cast<CDataItemVelden&>(*this) = CDataItemVelden{};
+    static_cast<CDataItemVelden&>(*this) = CDataItemVelden {};
     m_picture.Release();
 }
 
@@ -105,7 +105,7 @@ std::unique_ptr<CDataItemBasis> CDataItemBasis::Clone() const
     return KloonVan<CDataItemBasis>(*this);
 }
 
-void CDataItemBasis::VoerActieUit(int) {}
+void CDataItemBasis::VoerActieUit(int) { }
 
 int CDataItemBasis::ToonEigenschappen(CZerbantikoDoc*)
 {
@@ -216,7 +216,7 @@ void CDataItemBasis::MaakFontIn(std::optional<QFont>& font)
     if (m_strLettertype.isEmpty())
         m_strLettertype = QStringLiteral("Verdana");
     const CDataItemBasis* pProject = GetProject();
-    const int cy = pProject ? pProject->m_sizeDoel.cy : CDataItemVelden{}.m_sizeDoel.cy;
+    const int cy = pProject ? pProject->m_sizeDoel.cy : CDataItemVelden {}.m_sizeDoel.cy;
 
     QFont f(m_strLettertype);
     // Qt rejects a pixel size of 0; the smallest real font is one pixel.

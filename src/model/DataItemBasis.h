@@ -25,7 +25,7 @@ public:
     virtual const char* GetKlasseNaam() const { return "CDataItemBasis"; }
 
     virtual void ResetToDefaults();
-    virtual void InitTemplate() {}
+    virtual void InitTemplate() { }
     // Deep copy from a source into a newly created element.
     virtual void CopyFrom(const CDataItemBasis& bron);
     // CopyFrom without touching the children.

@@ -12,7 +12,7 @@ using BOOL = qint32; // stored files may hold any 32-bit value here
 // its reset value. Kept apart from the element's structure (children, parent,
 // fonts, picture) so that resetting and copying cannot forget a field.
 struct CDataItemVelden {
-    quint8 m_nSoort = 0;     // 1 project, 2 page, 3 page item
+    quint8 m_nSoort = 0; // 1 project, 2 page, 3 page item
     quint8 m_nItemSoort = 2; // 0 text, 1 image, 2 colour area
     qint32 m_nNummer = 1;
     QString m_strReserve1;
@@ -54,9 +54,9 @@ struct CDataItemVelden {
     COLORREF m_clrRand = 0x7F7F7F;
     qint32 m_nDekkingRand = 100;
     double m_dRandbreedte = 0.1;
-    std::array<quint8, 8> m_abReserve2{};
-    CSize m_sizeDoel{1920, 1080};
-    CRect m_rectMonitor{0, 0, 1920, 1080};
+    std::array<quint8, 8> m_abReserve2 {};
+    CSize m_sizeDoel { 1920, 1080 };
+    CRect m_rectMonitor { 0, 0, 1920, 1080 };
     qint32 m_nMonitor = 0;
     BOOL m_bToetsenbord = 1;
     qint32 m_nPresenter = 0;

@@ -6,8 +6,7 @@
 
 // Allocates an element of class T as a copy of the source; running out of
 // memory here ends the program with the copy message.
-template <class T>
-std::unique_ptr<CDataItemBasis> KloonVan(const CDataItemBasis& bron)
+template <class T> std::unique_ptr<CDataItemBasis> KloonVan(const CDataItemBasis& bron)
 {
     std::unique_ptr<CDataItemBasis> p;
     try {

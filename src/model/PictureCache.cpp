@@ -25,7 +25,7 @@ std::shared_ptr<const QImage> CPictureCache::Get(const QString& strPad)
     const QFileInfo info(strPad);
     if (!info.isFile())
         return nullptr;
-    const SSleutel sleutel{info.absoluteFilePath(), info.size(), info.lastModified().toMSecsSinceEpoch()};
+    const SSleutel sleutel { info.absoluteFilePath(), info.size(), info.lastModified().toMSecsSinceEpoch() };
     if (auto it = m_map.constFind(sleutel); it != m_map.constEnd()) {
         if (auto p = it->lock())
             return p;

@@ -318,7 +318,7 @@ CDataItemBasis* CZerbantikoDoc::Invoegen(int nSoort, int nSjabloon, const CDataI
         // Clamped to 0..100; the NaN of a zero-sized target becomes 0.
         pNieuw->m_dAnkerX = dX > 0.0 ? qMin(dX, 100.0) : 0.0;
         pNieuw->m_dAnkerY = dY > 0.0 ? qMin(dY, 100.0) : 0.0;
-        m_ptInvoegPositie = CPoint{0, 0};
+        m_ptInvoegPositie = CPoint { 0, 0 };
     }
 
     const QString strBasis = pNieuw->m_strNaam;
@@ -406,8 +406,8 @@ int CZerbantikoDoc::OnEigenschappen()
 
 // --- structure -------------------------------------------------------------
 
-void CZerbantikoDoc::VoegToe(CDataItemBasis& container, Plaats plaats, int nPositie,
-                             std::unique_ptr<CDataItemBasis> pElement)
+void CZerbantikoDoc::VoegToe(
+    CDataItemBasis& container, Plaats plaats, int nPositie, std::unique_ptr<CDataItemBasis> pElement)
 {
     switch (plaats) {
     case Plaats::Achteraan:

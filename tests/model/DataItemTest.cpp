@@ -26,87 +26,94 @@ struct SVeld {
 
 #define N(f) #f, [](const CDataItemBasis& e) { return QString::number(e.f); }
 #define S(f) #f, [](const CDataItemBasis& e) { return e.f; }
-#define H(f) #f, [](const CDataItemBasis& e) { return QStringLiteral("0x%1").arg(e.f, 6, 16, QChar('0')).toUpper().replace("0X", "0x"); }
+#define H(f)                                                                                                           \
+#f,                                                                                                                \
+        [](const CDataItemBasis&                                                                                       \
+                e) { return QStringLiteral("0x%1").arg(e.f, 6, 16, QChar('0')).toUpper().replace("0X", "0x"); }
 
 // The reset values, field by field.
 const SVeld g_aReset[] = {
-    {N(m_nIndex), "-1"},
-    {N(m_nSoort), "0"},
-    {N(m_nItemSoort), "2"},
-    {N(m_nNummer), "1"},
-    {S(m_strReserve1), ""},
-    {S(m_strNaam), ""},
-    {S(m_strToelichting), ""},
-    {S(m_strAfbeelding), ""},
-    {N(m_dReserve1), "0"},
-    {N(m_dReserve2), "0"},
-    {N(m_ptAnker.x), "0"},
-    {N(m_ptAnker.y), "0"},
-    {N(m_nVorm), "0"},
-    {N(m_dAnkerX), "0"},
-    {N(m_dAnkerY), "0"},
-    {N(m_dBreedte), "0"},
-    {N(m_dHoogte), "0"},
-    {N(m_nAnkerH), "0"},
-    {N(m_nAnkerV), "0"},
-    {N(m_bIndividueel), "1"},
-    {S(m_strLettertype), "Verdana"},
-    {N(m_dLettergrootte), "8"},
-    {N(m_bVet), "0"},
-    {N(m_bCursief), "0"},
-    {N(m_bOnderlijnen), "0"},
-    {N(m_bDoorhalen), "0"},
-    {H(m_clrTekst), "0xC0C0C0"},
-    {N(m_nDekkingTekst), "100"},
-    {N(m_nReserve1), "0"},
-    {H(m_clrKleurvlak), "0x202020"},
-    {N(m_nDekkingKleurvlak), "100"},
-    {S(m_strReserve2), ""},
-    {N(m_bVolleBreedte), "0"},
-    {N(m_nManierVanTonen), "0"},
-    {H(m_clrKleurlaag), "0xFFFFFF"},
-    {N(m_nDekkingKleurlaag), "0"},
-    {N(m_bClipping), "0"},
-    {N(m_bKlikgebiedenMarkeren), "0"},
-    {N(m_bAnkerpuntenTonen), "1"},
-    {"m_rectAchtergrondBeeld", [](const CDataItemBasis& e) { return R(e.m_rectAchtergrondBeeld); }, "0,0,0,0"},
-    {N(m_bRand), "0"},
-    {H(m_clrRand), "0x7F7F7F"},
-    {N(m_nDekkingRand), "100"},
-    {N(m_dRandbreedte), "0.1"},
-    {"m_abReserve2", [](const CDataItemBasis& e) { return QString::number(std::count(e.m_abReserve2.begin(), e.m_abReserve2.end(), 0)); }, "8"},
-    {N(m_sizeDoel.cx), "1920"},
-    {N(m_sizeDoel.cy), "1080"},
-    {"m_rectMonitor", [](const CDataItemBasis& e) { return R(e.m_rectMonitor); }, "0,0,1920,1080"},
-    {N(m_nMonitor), "0"},
-    {N(m_bToetsenbord), "1"},
-    {N(m_nPresenter), "0"},
-    {N(m_bAutoVolgende), "0"},
-    {N(m_nSelectiePositie), "3"},
-    {N(m_bSelectieZichtbaar), "0"},
-    {N(m_nSelectieItem), "-1"},
-    {S(m_strGong), ""},
-    {N(m_nDoelformaat), "0"},
-    {N(m_nPresentatiegedrag), "0"},
-    {N(m_nReserve2), "0"},
-    {S(m_strOpdracht), ""},
-    {S(m_strOpties), ""},
-    {N(m_nReserve3), "-1"},
-    {N(m_bKlikbaar), "1"},
-    {N(m_bActief), "1"},
-    {N(m_bKleurvlak), "0"},
-    {N(m_nKleurvlakMaat), "0"},
-    {N(m_bAfbeeldingTonen), "0"},
-    {N(m_bTekstTonen), "1"},
-    {N(m_nReserve4), "0"},
-    {"m_rectScherm", [](const CDataItemBasis& e) { return R(e.m_rectScherm); }, "0,0,0,0"},
-    {N(m_nReserve5), "0"},
-    {N(m_nReserve6), "0"},
-    {N(m_bGeluidIntern), "1"},
-    {N(m_nVolume), "100"},
-    {N(m_bViewerOpen), "0"},
-    {N(m_nPresentatievorm), "0"},
-    {N(m_bInternTonen), "1"},
+    { N(m_nIndex), "-1" },
+    { N(m_nSoort), "0" },
+    { N(m_nItemSoort), "2" },
+    { N(m_nNummer), "1" },
+    { S(m_strReserve1), "" },
+    { S(m_strNaam), "" },
+    { S(m_strToelichting), "" },
+    { S(m_strAfbeelding), "" },
+    { N(m_dReserve1), "0" },
+    { N(m_dReserve2), "0" },
+    { N(m_ptAnker.x), "0" },
+    { N(m_ptAnker.y), "0" },
+    { N(m_nVorm), "0" },
+    { N(m_dAnkerX), "0" },
+    { N(m_dAnkerY), "0" },
+    { N(m_dBreedte), "0" },
+    { N(m_dHoogte), "0" },
+    { N(m_nAnkerH), "0" },
+    { N(m_nAnkerV), "0" },
+    { N(m_bIndividueel), "1" },
+    { S(m_strLettertype), "Verdana" },
+    { N(m_dLettergrootte), "8" },
+    { N(m_bVet), "0" },
+    { N(m_bCursief), "0" },
+    { N(m_bOnderlijnen), "0" },
+    { N(m_bDoorhalen), "0" },
+    { H(m_clrTekst), "0xC0C0C0" },
+    { N(m_nDekkingTekst), "100" },
+    { N(m_nReserve1), "0" },
+    { H(m_clrKleurvlak), "0x202020" },
+    { N(m_nDekkingKleurvlak), "100" },
+    { S(m_strReserve2), "" },
+    { N(m_bVolleBreedte), "0" },
+    { N(m_nManierVanTonen), "0" },
+    { H(m_clrKleurlaag), "0xFFFFFF" },
+    { N(m_nDekkingKleurlaag), "0" },
+    { N(m_bClipping), "0" },
+    { N(m_bKlikgebiedenMarkeren), "0" },
+    { N(m_bAnkerpuntenTonen), "1" },
+    { "m_rectAchtergrondBeeld", [](const CDataItemBasis& e) { return R(e.m_rectAchtergrondBeeld); }, "0,0,0,0" },
+    { N(m_bRand), "0" },
+    { H(m_clrRand), "0x7F7F7F" },
+    { N(m_nDekkingRand), "100" },
+    { N(m_dRandbreedte), "0.1" },
+    { "m_abReserve2",
+        [](const CDataItemBasis& e) {
+            return QString::number(std::count(e.m_abReserve2.begin(), e.m_abReserve2.end(), 0));
+        },
+        "8" },
+    { N(m_sizeDoel.cx), "1920" },
+    { N(m_sizeDoel.cy), "1080" },
+    { "m_rectMonitor", [](const CDataItemBasis& e) { return R(e.m_rectMonitor); }, "0,0,1920,1080" },
+    { N(m_nMonitor), "0" },
+    { N(m_bToetsenbord), "1" },
+    { N(m_nPresenter), "0" },
+    { N(m_bAutoVolgende), "0" },
+    { N(m_nSelectiePositie), "3" },
+    { N(m_bSelectieZichtbaar), "0" },
+    { N(m_nSelectieItem), "-1" },
+    { S(m_strGong), "" },
+    { N(m_nDoelformaat), "0" },
+    { N(m_nPresentatiegedrag), "0" },
+    { N(m_nReserve2), "0" },
+    { S(m_strOpdracht), "" },
+    { S(m_strOpties), "" },
+    { N(m_nReserve3), "-1" },
+    { N(m_bKlikbaar), "1" },
+    { N(m_bActief), "1" },
+    { N(m_bKleurvlak), "0" },
+    { N(m_nKleurvlakMaat), "0" },
+    { N(m_bAfbeeldingTonen), "0" },
+    { N(m_bTekstTonen), "1" },
+    { N(m_nReserve4), "0" },
+    { "m_rectScherm", [](const CDataItemBasis& e) { return R(e.m_rectScherm); }, "0,0,0,0" },
+    { N(m_nReserve5), "0" },
+    { N(m_nReserve6), "0" },
+    { N(m_bGeluidIntern), "1" },
+    { N(m_nVolume), "100" },
+    { N(m_bViewerOpen), "0" },
+    { N(m_nPresentatievorm), "0" },
+    { N(m_bInternTonen), "1" },
 };
 
 QString Veld(const CDataItemBasis& e, const char* szNaam)
@@ -135,8 +142,8 @@ void ExpectVelden(const CDataItemBasis& e, const std::vector<std::pair<const cha
 
 TEST(DataItem, FreshElementHoldsEveryResetValue)
 {
-    for (auto* p : std::initializer_list<CDataItemBasis*>{new CDataItemBasis, new CDataItemProject, new CDataItemPagina,
-                                                          new CDataItemPaginaItem}) {
+    for (auto* p : std::initializer_list<CDataItemBasis*> {
+             new CDataItemBasis, new CDataItemProject, new CDataItemPagina, new CDataItemPaginaItem }) {
         ExpectVelden(*p, {});
         EXPECT_EQ(p->AantalKinderen(), 0);
         EXPECT_EQ(p->m_pOuder, nullptr);
@@ -150,7 +157,7 @@ TEST(DataItem, ResetToDefaultsRestoresFieldsAndDropsChildren)
     pagina.InitTemplate();
     pagina.m_strNaam = "X";
     pagina.m_nVolume = 3;
-    pagina.m_sizeDoel = {10, 10};
+    pagina.m_sizeDoel = { 10, 10 };
     pagina.VoegKindToe(std::make_unique<CDataItemPaginaItem>());
     pagina.ResetToDefaults();
     ExpectVelden(pagina, {});
@@ -161,33 +168,24 @@ TEST(DataItem, TemplateValuesPerKind)
 {
     CDataItemProject project;
     project.InitTemplate();
-    ExpectVelden(project, {{"m_nIndex", "0"}, {"m_nSoort", "1"}, {"m_strNaam", "<nieuw project>"}, {"m_clrKleurvlak", "0x404040"}});
+    ExpectVelden(project,
+        { { "m_nIndex", "0" }, { "m_nSoort", "1" }, { "m_strNaam", "<nieuw project>" },
+            { "m_clrKleurvlak", "0x404040" } });
 
     CDataItemPagina pagina;
     pagina.InitTemplate();
-    ExpectVelden(pagina, {{"m_nIndex", "0"},
-                          {"m_nSoort", "2"},
-                          {"m_strNaam", "<nieuwe pagina>"},
-                          {"m_clrKleurvlak", "0x000000"},
-                          {"m_clrRand", "0x0080FF"},
-                          {"m_dBreedte", "8"},
-                          {"m_dHoogte", "8"}});
+    ExpectVelden(pagina,
+        { { "m_nIndex", "0" }, { "m_nSoort", "2" }, { "m_strNaam", "<nieuwe pagina>" },
+            { "m_clrKleurvlak", "0x000000" }, { "m_clrRand", "0x0080FF" }, { "m_dBreedte", "8" },
+            { "m_dHoogte", "8" } });
 
     CDataItemPaginaItem item;
     item.InitTemplate();
-    ExpectVelden(item, {{"m_nIndex", "0"},
-                        {"m_nSoort", "3"},
-                        {"m_nItemSoort", "0"},
-                        {"m_strNaam", "<nieuw pagina-item>"},
-                        {"m_dAnkerX", "50"},
-                        {"m_dAnkerY", "50"},
-                        {"m_clrTekst", "0xFFFFFF"},
-                        {"m_clrKleurvlak", "0xC0C0C0"},
-                        {"m_clrRand", "0xFFFFFF"},
-                        {"m_nAnkerH", "1"},
-                        {"m_nAnkerV", "1"},
-                        {"m_dBreedte", "8"},
-                        {"m_dHoogte", "8"}});
+    ExpectVelden(item,
+        { { "m_nIndex", "0" }, { "m_nSoort", "3" }, { "m_nItemSoort", "0" }, { "m_strNaam", "<nieuw pagina-item>" },
+            { "m_dAnkerX", "50" }, { "m_dAnkerY", "50" }, { "m_clrTekst", "0xFFFFFF" },
+            { "m_clrKleurvlak", "0xC0C0C0" }, { "m_clrRand", "0xFFFFFF" }, { "m_nAnkerH", "1" }, { "m_nAnkerV", "1" },
+            { "m_dBreedte", "8" }, { "m_dHoogte", "8" } });
 
     CDataItemBasis basis;
     basis.InitTemplate(); // the bare record has no template values
@@ -210,7 +208,7 @@ TEST(DataItem, CopyFromIsDeepAndKeepsOwnIndividualFlag)
     bron.InitTemplate();
     bron.m_strNaam = "Uitslag";
     bron.m_bIndividueel = 0;
-    bron.m_rectAchtergrondBeeld = {1, 2, 3, 4};
+    bron.m_rectAchtergrondBeeld = { 1, 2, 3, 4 };
     bron.m_abReserve2[3] = 9;
     bron.m_nVolume = 42;
     bron.m_bSelectieZichtbaar = 1;
@@ -229,7 +227,7 @@ TEST(DataItem, CopyFromIsDeepAndKeepsOwnIndividualFlag)
     EXPECT_EQ(kopie.m_nSoort, 2);
     // Not copied: these keep the copy's own values.
     EXPECT_EQ(kopie.m_bIndividueel, 1);
-    EXPECT_EQ(kopie.m_rectAchtergrondBeeld, CRect{});
+    EXPECT_EQ(kopie.m_rectAchtergrondBeeld, CRect {});
     EXPECT_EQ(kopie.m_abReserve2[3], 0);
 
     ASSERT_EQ(kopie.AantalKinderen(), 3);
@@ -311,7 +309,8 @@ TEST(DataItem, SoortNaam)
     EXPECT_EQ(CDataItemProject().GetSoortNaam(), "project");
     EXPECT_EQ(CDataItemPagina().GetSoortNaam(), "pagina");
     CDataItemPaginaItem item;
-    const std::pair<int, const char*> aSoorten[] = {{0, "tekst"}, {1, "afbeelding"}, {2, "kleurvlak"}, {7, "???"}};
+    const std::pair<int, const char*> aSoorten[]
+        = { { 0, "tekst" }, { 1, "afbeelding" }, { 2, "kleurvlak" }, { 7, "???" } };
     for (const auto& [n, sz] : aSoorten) {
         item.m_nItemSoort = quint8(n);
         EXPECT_EQ(item.GetSoortNaam(), sz);
@@ -322,7 +321,7 @@ TEST(DataItem, FindKindByNaamIgnoresCaseBeyondAscii)
 {
     CDataItemPagina pagina;
     EXPECT_EQ(pagina.FindKindByNaam("x"), -1);
-    for (const char* sz : {"Welkom", "ÉÉN ÖVERZICHT", "Uitslag"}) {
+    for (const char* sz : { "Welkom", "ÉÉN ÖVERZICHT", "Uitslag" }) {
         auto p = std::make_unique<CDataItemPaginaItem>();
         p->m_strNaam = QString::fromUtf8(sz);
         pagina.VoegKindToe(std::move(p));
@@ -371,14 +370,14 @@ TEST(DataItem, FontPixelHeightFromTargetHeight)
 {
     // {cy, size %, pixels}: x = trunc(cy * 0.6 * size / 100), then x * 96 / 72 rounded.
     const std::tuple<int, double, int> aGevallen[] = {
-        {1080, 8.0, 68},  // x = 51
-        {1080, 1.0, 8},   // x = 6
-        {720, 8.0, 45},   // x = 34 -> 45.33
-        {2160, 8.0, 137}, // x = 103 -> 137.33
-        {1800, 1.0, 13},  // x = 10 -> 13.33
-        {500, 0.7, 3},    // x = 2 -> 2.67 rounds up
-        {1100, 1.0, 8},   // x = 6.6 truncates to 6
-        {1080, 0.0, 0},
+        { 1080, 8.0, 68 }, // x = 51
+        { 1080, 1.0, 8 }, // x = 6
+        { 720, 8.0, 45 }, // x = 34 -> 45.33
+        { 2160, 8.0, 137 }, // x = 103 -> 137.33
+        { 1800, 1.0, 13 }, // x = 10 -> 13.33
+        { 500, 0.7, 3 }, // x = 2 -> 2.67 rounds up
+        { 1100, 1.0, 8 }, // x = 6.6 truncates to 6
+        { 1080, 0.0, 0 },
     };
     for (const auto& [cy, dSize, nPixels] : aGevallen)
         EXPECT_EQ(FontPixelHeight(cy, dSize), nPixels) << cy << " " << dSize;
@@ -422,7 +421,7 @@ TEST(DataItem, MaakFontOnlyForTextItems)
     EXPECT_TRUE(tekst->m_fontOntwerp->italic());
 
     // The presentation font follows the target height at the time it is built.
-    project.m_sizeDoel = {1280, 720};
+    project.m_sizeDoel = { 1280, 720 };
     pagina->MaakFontsPresentatie();
     ASSERT_TRUE(tekst->m_fontPresentatie.has_value());
     EXPECT_EQ(tekst->m_fontPresentatie->pixelSize(), 45);
@@ -432,5 +431,5 @@ TEST(DataItem, MaakFontOnlyForTextItems)
 TEST(DataItemDeathTest, OutOfMemoryOnCopyEndsTheProgram)
 {
     EXPECT_EXIT(GeheugenTekortBijKopie("CDataItemPagina"), ::testing::ExitedWithCode(EXIT_FAILURE),
-                "Onvoeldoende geheugen bij maken kopie van CDataItemPagina, programam wordt afgesloten!");
+        "Onvoeldoende geheugen bij maken kopie van CDataItemPagina, programam wordt afgesloten!");
 }

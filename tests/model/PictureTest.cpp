@@ -1,6 +1,7 @@
+#include "model/Picture.h"
+
 #include "model/DataItemPaginaItem.h"
 #include "model/FileKind.h"
-#include "model/Picture.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -24,22 +25,22 @@ TEST(FileKind, ExtensionTests)
 {
     const std::tuple<const char*, bool, bool> aGevallen[] = {
         // path, image, sound
-        {"foto.jpg", true, false},
-        {"FOTO.JPG", true, false},
-        {"c:\\map\\foto.Jpeg", true, false},
-        {"/map/plaatje.png", true, false},
-        {"scan.bmp", true, false},
-        {"zonderpunt", false, false},
-        {"", false, false},
-        {"half.jp", true, false}, // a shortened extension still occurs in the list
-        {"gong.mp3", false, true},
-        {"gong.ogg", false, true},
-        {"gong.FLAC", false, true},
-        {"gong.wav", false, true},
-        {"film.mp4", false, false},
-        {"half.mp", false, true},
-        {"map.met.punt/zonderext", false, false}, // the dot is in the folder, not the name
-        {"foto.gif", false, false},
+        { "foto.jpg", true, false },
+        { "FOTO.JPG", true, false },
+        { "c:\\map\\foto.Jpeg", true, false },
+        { "/map/plaatje.png", true, false },
+        { "scan.bmp", true, false },
+        { "zonderpunt", false, false },
+        { "", false, false },
+        { "half.jp", true, false }, // a shortened extension still occurs in the list
+        { "gong.mp3", false, true },
+        { "gong.ogg", false, true },
+        { "gong.FLAC", false, true },
+        { "gong.wav", false, true },
+        { "film.mp4", false, false },
+        { "half.mp", false, true },
+        { "map.met.punt/zonderext", false, false }, // the dot is in the folder, not the name
+        { "foto.gif", false, false },
     };
     for (const auto& [sz, bBeeld, bGeluid] : aGevallen) {
         EXPECT_EQ(IsImageFile(QString::fromUtf8(sz)), bBeeld) << sz;
@@ -50,9 +51,9 @@ TEST(FileKind, ExtensionTests)
 TEST(Picture, LoadsByContentWhateverTheName)
 {
     QTemporaryDir dir;
-    const QString strPng = MaakPlaatje(dir, "eigenlijk-png.jpg", "PNG", {40, 30}, qRgb(255, 0, 0));
-    const QString strJpg = MaakPlaatje(dir, "foto.jpg", "JPEG", {16, 9}, qRgb(0, 0, 255));
-    const QString strBmp = MaakPlaatje(dir, "scan.bmp", "BMP", {3, 5}, qRgb(0, 255, 0));
+    const QString strPng = MaakPlaatje(dir, "eigenlijk-png.jpg", "PNG", { 40, 30 }, qRgb(255, 0, 0));
+    const QString strJpg = MaakPlaatje(dir, "foto.jpg", "JPEG", { 16, 9 }, qRgb(0, 0, 255));
+    const QString strBmp = MaakPlaatje(dir, "scan.bmp", "BMP", { 3, 5 }, qRgb(0, 255, 0));
 
     CPicture pic;
     EXPECT_FALSE(pic.IsLoaded());
@@ -69,7 +70,7 @@ TEST(Picture, LoadsByContentWhateverTheName)
 TEST(Picture, FailedLoadLeavesItEmpty)
 {
     QTemporaryDir dir;
-    const QString strGoed = MaakPlaatje(dir, "goed.png", "PNG", {4, 4}, qRgb(1, 2, 3));
+    const QString strGoed = MaakPlaatje(dir, "goed.png", "PNG", { 4, 4 }, qRgb(1, 2, 3));
     QFile leeg(dir.filePath("leeg.png"));
     ASSERT_TRUE(leeg.open(QIODevice::WriteOnly));
     leeg.close();
@@ -78,7 +79,8 @@ TEST(Picture, FailedLoadLeavesItEmpty)
     rommel.write("dit is geen plaatje");
     rommel.close();
 
-    for (const QString& strFout : {dir.filePath("leeg.png"), dir.filePath("rommel.jpg"), dir.filePath("bestaat-niet.png"), dir.path()}) {
+    for (const QString& strFout :
+        { dir.filePath("leeg.png"), dir.filePath("rommel.jpg"), dir.filePath("bestaat-niet.png"), dir.path() }) {
         CPicture pic;
         ASSERT_TRUE(pic.Load(strGoed));
         EXPECT_FALSE(pic.Load(strFout)) << qPrintable(strFout);
@@ -91,7 +93,7 @@ TEST(Picture, FailedLoadLeavesItEmpty)
 TEST(Picture, ElementsNamingOneFileShareOneDecodedCopy)
 {
     QTemporaryDir dir;
-    const QString strPad = MaakPlaatje(dir, "groot.png", "PNG", {64, 48}, qRgb(9, 9, 9));
+    const QString strPad = MaakPlaatje(dir, "groot.png", "PNG", { 64, 48 }, qRgb(9, 9, 9));
     CDataItemPaginaItem a, b;
     a.m_strAfbeelding = b.m_strAfbeelding = strPad;
     a.m_picture.Load(strPad);
@@ -117,7 +119,7 @@ TEST(Picture, ElementsNamingOneFileShareOneDecodedCopy)
 TEST(Picture, CopyReloadsOrReleasesByPath)
 {
     QTemporaryDir dir;
-    const QString strPad = MaakPlaatje(dir, "p.png", "PNG", {8, 8}, qRgb(1, 1, 1));
+    const QString strPad = MaakPlaatje(dir, "p.png", "PNG", { 8, 8 }, qRgb(1, 1, 1));
     CDataItemPaginaItem bron, doel;
     bron.m_strAfbeelding = strPad;
     doel.CopyFrom(bron);

@@ -1,6 +1,7 @@
+#include "model/ZerbantikoDoc.h"
+
 #include "model/Hints.h"
 #include "model/ProjectInhoud.h"
-#include "model/ZerbantikoDoc.h"
 #include "support/FakeMelder.h"
 
 #include <gtest/gtest.h>
@@ -21,8 +22,9 @@ protected:
     {
         doc.SetMelder(&melder);
         doc.NieuwDocument();
-        QObject::connect(&doc, &CZerbantikoDoc::updateAllViews,
-                         [this](QObject*, int nHint, CDataItemBasis* p) { aHints.push_back({nHint, p}); });
+        QObject::connect(&doc, &CZerbantikoDoc::updateAllViews, [this](QObject*, int nHint, CDataItemBasis* p) {
+            aHints.push_back({ nHint, p });
+        });
     }
 
     CDataItemBasis* Pagina(int i) { return doc.m_project.GetKind(i); }
@@ -63,10 +65,10 @@ TEST_F(DocTest, TemplatesAfterConstruction)
     const auto& t = doc.SjabloonItems();
     // {item type, name, colour area, image, text}
     const std::tuple<int, const char*, int, int, int> aVerwacht[] = {
-        {0, "<nieuwe tekst>", 0, 0, 1},
-        {1, "<nieuwe afbeelding>", 0, 1, 0},
-        {2, "<nieuw kleurvlak>", 1, 0, 0},
-        {0, "<nieuw pagina-item>", 0, 0, 1},
+        { 0, "<nieuwe tekst>", 0, 0, 1 },
+        { 1, "<nieuwe afbeelding>", 0, 1, 0 },
+        { 2, "<nieuw kleurvlak>", 1, 0, 0 },
+        { 0, "<nieuw pagina-item>", 0, 0, 1 },
     };
     for (size_t i = 0; i < 4; ++i) {
         const auto& [nSoort, szNaam, bVlak, bBeeld, bTekst] = aVerwacht[i];
@@ -139,10 +141,9 @@ TEST_F(DocTest, InsertedPagesGetUniqueNames)
         doc.SelecteerElement(&doc.m_project);
         doc.OnPaginaInvoegen();
     }
-    EXPECT_EQ(Namen(doc.m_project),
-              (QStringList{"<nieuwe pagina>", "<nieuwe pagina> (1)", "<nieuwe pagina> (2)"}));
+    EXPECT_EQ(Namen(doc.m_project), (QStringList { "<nieuwe pagina>", "<nieuwe pagina> (1)", "<nieuwe pagina> (2)" }));
     ASSERT_EQ(aHints.size(), 3u);
-    EXPECT_EQ(aHints[2], (SHint{Hint::Toegevoegd, Pagina(2)}));
+    EXPECT_EQ(aHints[2], (SHint { Hint::Toegevoegd, Pagina(2) }));
     EXPECT_EQ(doc.GetGeselecteerd(), Pagina(2));
     EXPECT_TRUE(doc.IsModified());
 
@@ -174,19 +175,19 @@ TEST_F(DocTest, InsertPositions)
     // Item selected, item inserted: before it.
     doc.SelecteerElement(Pagina(1)->GetKind(2));
     doc.OnTekstInvoegen();
-    EXPECT_EQ(Namen(*Pagina(1)), (QStringList{"I0", "I1", "<nieuwe tekst>", "I2", "I3"}));
+    EXPECT_EQ(Namen(*Pagina(1)), (QStringList { "I0", "I1", "<nieuwe tekst>", "I2", "I3" }));
     EXPECT_EQ(doc.GetGeselecteerd(), Pagina(1)->GetKind(2));
-    EXPECT_EQ(aHints.back(), (SHint{Hint::ItemToegevoegd, Pagina(1)->GetKind(2)}));
+    EXPECT_EQ(aHints.back(), (SHint { Hint::ItemToegevoegd, Pagina(1)->GetKind(2) }));
 
     // Page selected, page inserted: after it.
     doc.SelecteerElement(Pagina(0));
     doc.OnPaginaInvoegen();
-    EXPECT_EQ(Namen(doc.m_project), (QStringList{"P0", "<nieuwe pagina>", "P1", "P2"}));
+    EXPECT_EQ(Namen(doc.m_project), (QStringList { "P0", "<nieuwe pagina>", "P1", "P2" }));
 
     // Item selected, page inserted: after the item's page.
     doc.SelecteerElement(Pagina(3)->GetKind(0));
     doc.OnPaginaInvoegen();
-    EXPECT_EQ(Namen(doc.m_project), (QStringList{"P0", "<nieuwe pagina>", "P1", "P2", "<nieuwe pagina> (1)"}));
+    EXPECT_EQ(Namen(doc.m_project), (QStringList { "P0", "<nieuwe pagina>", "P1", "P2", "<nieuwe pagina> (1)" }));
 
     // Page selected, item inserted: at the page's own index while the page has
     // more items than that, else at the end.
@@ -196,7 +197,7 @@ TEST_F(DocTest, InsertPositions)
     EXPECT_EQ(aHints.back().nHint, Hint::ItemToegevoegd);
     doc.SelecteerElement(Pagina(4)); // index 4, empty
     doc.OnAfbeeldingInvoegen();
-    EXPECT_EQ(Namen(*Pagina(4)), (QStringList{"<nieuwe afbeelding>"}));
+    EXPECT_EQ(Namen(*Pagina(4)), (QStringList { "<nieuwe afbeelding>" }));
     EXPECT_EQ(Pagina(4)->GetKind(0)->m_nItemSoort, 1);
 }
 
@@ -209,29 +210,29 @@ TEST_F(DocTest, ItemWhileProjectSelectedNeedsACopySourcePage)
     EXPECT_TRUE(aHints.empty());
 
     doc.m_pKopieerBron = Pagina(1);
-    doc.m_ptInvoegPositie = {500, 500};
+    doc.m_ptInvoegPositie = { 500, 500 };
     CDataItemBasis* p = doc.Invoegen(3, 1);
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->m_pOuder, Pagina(1));
     EXPECT_EQ(p->m_nIndex, 1);
     EXPECT_EQ(p->m_dAnkerX, 50) << "no placement in the project case";
-    EXPECT_EQ(doc.m_ptInvoegPositie, (CPoint{500, 500}));
-    EXPECT_EQ(aHints.back(), (SHint{Hint::Toegevoegd, p}));
+    EXPECT_EQ(doc.m_ptInvoegPositie, (CPoint { 500, 500 }));
+    EXPECT_EQ(aHints.back(), (SHint { Hint::Toegevoegd, p }));
 }
 
 TEST_F(DocTest, PendingInsertPointPlacesTheItem)
 {
     Vul(1, 0);
-    doc.m_project.m_rectMonitor = {100, 50, 900, 500};
-    doc.m_project.m_sizeDoel = {800, 450};
+    doc.m_project.m_rectMonitor = { 100, 50, 900, 500 };
+    doc.m_project.m_sizeDoel = { 800, 450 };
     // {point, anchor x, anchor y, still pending}
     const std::tuple<CPoint, double, double, bool> aGevallen[] = {
-        {{500, 275}, 50.0, 50.0, false},
-        {{300, 140}, 25.0, 80.0, false},
-        {{0, 200}, 50.0, 50.0, true},  // both coordinates must be positive
-        {{50, 275}, 0.0, 50.0, false}, // left of the monitor: clamped
-        {{500, 50}, 50.0, 100.0, false}, // top edge
-        {{2000, 2000}, 100.0, 0.0, false},
+        { { 500, 275 }, 50.0, 50.0, false },
+        { { 300, 140 }, 25.0, 80.0, false },
+        { { 0, 200 }, 50.0, 50.0, true }, // both coordinates must be positive
+        { { 50, 275 }, 0.0, 50.0, false }, // left of the monitor: clamped
+        { { 500, 50 }, 50.0, 100.0, false }, // top edge
+        { { 2000, 2000 }, 100.0, 0.0, false },
     };
     for (const auto& [pt, dX, dY, bBlijft] : aGevallen) {
         doc.SelecteerElement(Pagina(0));
@@ -240,7 +241,7 @@ TEST_F(DocTest, PendingInsertPointPlacesTheItem)
         ASSERT_NE(p, nullptr);
         EXPECT_DOUBLE_EQ(p->m_dAnkerX, dX) << pt.x << "," << pt.y;
         EXPECT_DOUBLE_EQ(p->m_dAnkerY, dY) << pt.x << "," << pt.y;
-        EXPECT_EQ(doc.m_ptInvoegPositie, bBlijft ? pt : CPoint{});
+        EXPECT_EQ(doc.m_ptInvoegPositie, bBlijft ? pt : CPoint {});
     }
 }
 
@@ -250,8 +251,8 @@ TEST_F(DocTest, CommandStates)
         bool bPagina, bItem, bKopie, bKnip, bPlak, bWeg, bEig;
     };
     auto staat = [this] {
-        return SStaat{doc.KanPaginaInvoegen(), doc.KanItemInvoegen(), doc.KanKopieren(), doc.KanKnippen(),
-                      doc.KanPlakken(),        doc.KanVerwijderen(),   doc.KanEigenschappen()};
+        return SStaat { doc.KanPaginaInvoegen(), doc.KanItemInvoegen(), doc.KanKopieren(), doc.KanKnippen(),
+            doc.KanPlakken(), doc.KanVerwijderen(), doc.KanEigenschappen() };
     };
     auto expect = [](SStaat s, SStaat v, const char* szWaar) {
         EXPECT_EQ(s.bPagina, v.bPagina) << szWaar;
@@ -264,15 +265,15 @@ TEST_F(DocTest, CommandStates)
     };
     Vul(2, 2);
     doc.Selecteer(-1, -1);
-    expect(staat(), {false, false, false, false, false, false, false}, "nothing");
+    expect(staat(), { false, false, false, false, false, false, false }, "nothing");
     doc.SelecteerElement(&doc.m_project);
-    expect(staat(), {true, false, false, false, false, false, true}, "project");
+    expect(staat(), { true, false, false, false, false, false, true }, "project");
     doc.SelecteerElement(Pagina(0));
-    expect(staat(), {true, true, true, true, false, true, true}, "page");
+    expect(staat(), { true, true, true, true, false, true, true }, "page");
 
     doc.SelecteerElement(Pagina(0)->GetKind(0));
     doc.OnKopieren(); // an item on the clipboard
-    expect(staat(), {true, true, true, true, true, true, true}, "item, item on clipboard");
+    expect(staat(), { true, true, true, true, true, true, true }, "item, item on clipboard");
     doc.SelecteerElement(&doc.m_project);
     EXPECT_FALSE(doc.KanPlakken()) << "an item cannot be pasted on the project";
     doc.m_pKopieerBron = Pagina(1);
@@ -310,24 +311,24 @@ TEST_F(DocTest, CutMovesTheSelectionToTheClipboard)
     doc.SelecteerElement(pPagina->GetKind(1));
     doc.m_pKopieerBron = Pagina(0); // left pending by the designer
     doc.OnKnippen();
-    EXPECT_EQ(Namen(*pPagina), (QStringList{"I0", "I2"}));
+    EXPECT_EQ(Namen(*pPagina), (QStringList { "I0", "I2" }));
     EXPECT_EQ(pPagina->GetKind(1)->m_nIndex, 1);
     ASSERT_NE(doc.m_pKlembord, nullptr);
     EXPECT_EQ(doc.m_pKlembord->m_strNaam, "I1") << "what is cut is what is on the clipboard";
     EXPECT_EQ(doc.m_pKlembord->m_nItemSoort, 0);
     EXPECT_EQ(doc.GetGeselecteerd(), pPagina);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(aHints, (std::vector<SHint>{{Hint::Kinderen, pPagina}}));
+    EXPECT_EQ(aHints, (std::vector<SHint> { { Hint::Kinderen, pPagina } }));
 
     doc.SelecteerElement(pPagina->GetKind(0));
     doc.OnPlakken();
-    EXPECT_EQ(Namen(*pPagina), (QStringList{"I1", "I0", "I2"}));
+    EXPECT_EQ(Namen(*pPagina), (QStringList { "I1", "I0", "I2" }));
     EXPECT_EQ(aHints.back().nHint, Hint::ItemToegevoegd);
 
     doc.SelecteerElement(Pagina(0));
     doc.OnKnippen();
-    EXPECT_EQ(Namen(doc.m_project), (QStringList{"P1"}));
-    EXPECT_EQ(aHints.back(), (SHint{Hint::Kinderen, &doc.m_project}));
+    EXPECT_EQ(Namen(doc.m_project), (QStringList { "P1" }));
+    EXPECT_EQ(aHints.back(), (SHint { Hint::Kinderen, &doc.m_project }));
     EXPECT_EQ(doc.GetGeselecteerd(), &doc.m_project);
 }
 
@@ -346,14 +347,14 @@ TEST_F(DocTest, DeleteAsksFirst)
 
     melder.bJa = true;
     doc.OnVerwijderen();
-    EXPECT_EQ(Namen(*Pagina(0)), (QStringList{"I0"}));
-    EXPECT_EQ(aHints.back(), (SHint{Hint::Kinderen, Pagina(0)}));
+    EXPECT_EQ(Namen(*Pagina(0)), (QStringList { "I0" }));
+    EXPECT_EQ(aHints.back(), (SHint { Hint::Kinderen, Pagina(0) }));
     EXPECT_EQ(doc.GetGeselecteerd(), Pagina(0));
 
     doc.OnVerwijderen();
     EXPECT_EQ(melder.aVragen.back(), "Weet u zeker dat u pagina\n\nP0\n\nuit het proejct wilt verwijderen?");
-    EXPECT_EQ(Namen(doc.m_project), (QStringList{"P1"}));
-    EXPECT_EQ(aHints.back(), (SHint{Hint::Paginas, &doc.m_project}));
+    EXPECT_EQ(Namen(doc.m_project), (QStringList { "P1" }));
+    EXPECT_EQ(aHints.back(), (SHint { Hint::Paginas, &doc.m_project }));
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -382,12 +383,12 @@ TEST_F(DocTest, NewKeepsTemplatesAndClipboard)
     EXPECT_EQ(doc.GetGeselecteerd(), &doc.m_project);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(doc.GetPathName().isEmpty());
-    EXPECT_EQ(aHints.back(), (SHint{Hint::Uiterlijk, nullptr}));
+    EXPECT_EQ(aHints.back(), (SHint { Hint::Uiterlijk, nullptr }));
     ASSERT_NE(doc.m_pKlembord, nullptr);
     EXPECT_EQ(doc.m_pKlembord->m_strNaam, "P0");
 
     doc.OnPlakken();
-    EXPECT_EQ(Namen(doc.m_project), (QStringList{"P0"}));
+    EXPECT_EQ(Namen(doc.m_project), (QStringList { "P0" }));
     doc.SelecteerElement(Pagina(0));
     doc.OnTekstInvoegen();
     doc.OnPaginaInvoegen();
@@ -413,7 +414,7 @@ TEST_F(DocTest, TakingOverALoadedProject)
 
     doc.NeemOver(inhoud, "/tmp/map/Kerst.zb");
     EXPECT_EQ(doc.m_project.m_strNaam, "Kerst");
-    EXPECT_EQ(Namen(doc.m_project), (QStringList{"Welkom"}));
+    EXPECT_EQ(Namen(doc.m_project), (QStringList { "Welkom" }));
     EXPECT_EQ(Pagina(0)->m_pOuder, &doc.m_project);
     EXPECT_EQ(doc.m_strVersie, "Dit is een casus van Zerbantiko 2.0.0.55");
     EXPECT_EQ(doc.SjabloonItem(1).m_strNaam, "geladen tekst");
@@ -421,7 +422,7 @@ TEST_F(DocTest, TakingOverALoadedProject)
     EXPECT_EQ(doc.GetPathName(), "/tmp/map/Kerst.zb");
     EXPECT_EQ(doc.GetTitle(), "Kerst.zb");
     EXPECT_EQ(doc.GetGeselecteerd(), &doc.m_project);
-    EXPECT_EQ(aHints.back(), (SHint{Hint::Uiterlijk, nullptr}));
+    EXPECT_EQ(aHints.back(), (SHint { Hint::Uiterlijk, nullptr }));
 }
 
 TEST_F(DocTest, ItemOfUnknownTypeRefusesProperties)
@@ -430,5 +431,5 @@ TEST_F(DocTest, ItemOfUnknownTypeRefusesProperties)
     Pagina(0)->GetKind(0)->m_nItemSoort = 5;
     doc.SelecteerElement(Pagina(0)->GetKind(0));
     EXPECT_EQ(doc.OnEigenschappen(), -1);
-    EXPECT_EQ(melder.aMeldingen, (QStringList{"geen tekst, afbeelding of keurvlak actief"}));
+    EXPECT_EQ(melder.aMeldingen, (QStringList { "geen tekst, afbeelding of keurvlak actief" }));
 }

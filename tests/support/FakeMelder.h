@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtPrinters.h"
 #include "model/IMelder.h"
 
 #include <QStringList>

@@ -1,0 +1,86 @@
+#include "file/ProjectBestand.h"
+#include "model/ZerbantikoDoc.h"
+#include "support/QtPrinters.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SUitvoer {
+    int nCode;
+    QByteArray out;
+    QByteArray err;
+};
+
+SUitvoer Start(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(ZB_EXE), args);
+    EXPECT_TRUE(p.waitForFinished(20000));
+    return { p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError() };
+}
+
+} // namespace
+
+TEST(Dump, PrintsEveryRecordInFileOrder)
+{
+    QTemporaryDir dir;
+    CZerbantikoDoc doc;
+    doc.NieuwDocument();
+    doc.m_project.m_strNaam = QString::fromUtf8("Clubavond \"Zomer\" €");
+    doc.OnPaginaInvoegen();
+    doc.OnTekstInvoegen();
+    doc.GetGeselecteerd()->m_dAnkerX = 12.5;
+    const QString strPad = dir.filePath("avond.zb");
+    ASSERT_TRUE(ProjectBestand::Opslaan(doc, strPad).Gelukt());
+
+    const SUitvoer u = Start({ "--dump", strPad });
+    ASSERT_EQ(u.nCode, 0) << u.err.constData();
+    QJsonParseError fout;
+    const QJsonDocument json = QJsonDocument::fromJson(u.out, &fout);
+    ASSERT_EQ(fout.error, QJsonParseError::NoError) << qPrintable(fout.errorString());
+    EXPECT_EQ(json["header"].toString(), "Zerbantiko 002.000.001.072");
+    const QJsonArray records = json["records"].toArray();
+    ASSERT_EQ(records.size(), 9);
+    EXPECT_EQ(records[0]["record"].toString(), "project");
+    EXPECT_EQ(records[0]["m_strNaam"].toString(), QString::fromUtf8("Clubavond \"Zomer\" €"));
+    EXPECT_EQ(records[8]["record"].toString(), "sjabloonitem 4");
+    const QJsonObject item = records[0]["m_aKinderen"][0]["m_aKinderen"][0].toObject();
+    EXPECT_EQ(item["klasse"].toString(), "CDataItemPaginaItem");
+    EXPECT_EQ(item["m_strNaam"].toString(), "<nieuwe tekst>");
+    EXPECT_EQ(item["m_dAnkerX"].toDouble(), 12.5);
+    EXPECT_EQ(item["m_rectMonitor"].toArray().size(), 4);
+    EXPECT_EQ(item.size(), 75) << "class, 73 fields and the child list";
+
+    // The fields stand in the file's order.
+    const qsizetype nSoort = u.out.indexOf("\"m_nSoort\"");
+    const qsizetype nNummer = u.out.indexOf("\"m_nNummer\"");
+    const qsizetype nTonen = u.out.indexOf("\"m_bInternTonen\"");
+    const qsizetype nKinderen = u.out.indexOf("\"m_aKinderen\"");
+    EXPECT_LT(nSoort, nNummer);
+    EXPECT_LT(nNummer, nTonen);
+    EXPECT_LT(nTonen, nKinderen);
+}
+
+TEST(Dump, UnreadableFileFails)
+{
+    QTemporaryDir dir;
+    QFile f(dir.filePath("kapot.zb"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\x1aZerbantiko 002.000.001.072\x01");
+    f.close();
+    const SUitvoer u = Start({ "--dump", f.fileName() });
+    EXPECT_NE(u.nCode, 0);
+    EXPECT_TRUE(u.out.isEmpty());
+    EXPECT_EQ(u.err.trimmed(), QStringLiteral("Attempted to access %1 past its end.").arg(f.fileName()).toUtf8());
+
+    const SUitvoer weg = Start({ "--dump", dir.filePath("nergens.zb") });
+    EXPECT_NE(weg.nCode, 0);
+    EXPECT_TRUE(weg.err.contains("nergens.zb"));
+}
