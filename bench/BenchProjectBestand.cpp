@@ -1,0 +1,102 @@
+// Loading and saving a large project: 200 pages of 50 items each.
+#include "file/ProjectBestand.h"
+#include "model/ProjectInhoud.h"
+#include "model/ZerbantikoDoc.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+CZerbantikoDoc& GroteDoc()
+{
+    static CZerbantikoDoc* pDoc = [] {
+        auto* p = new CZerbantikoDoc;
+        p->NieuwDocument();
+        p->m_project.m_strNaam = "Jaarvergadering";
+        for (int i = 0; i < 200; ++i) {
+            auto pPagina = std::make_unique<CDataItemPagina>();
+            pPagina->CopyFrom(p->SjabloonPagina(1));
+            pPagina->m_strNaam = QStringLiteral("Pagina %1").arg(i);
+            for (int j = 0; j < 50; ++j) {
+                auto pItem = std::make_unique<CDataItemPaginaItem>();
+                pItem->CopyFrom(p->SjabloonItem(1 + j % 3));
+                pItem->m_strNaam = QStringLiteral("Agendapunt %1: verslag van de penningmeester").arg(j);
+                pItem->m_strOpdracht = "@page";
+                pItem->m_strOpties = QStringLiteral("Pagina %1").arg((i + 1) % 200);
+                pPagina->VoegKindToe(std::move(pItem));
+            }
+            p->m_project.VoegKindToe(std::move(pPagina));
+        }
+        return p;
+    }();
+    return *pDoc;
+}
+
+void BM_Schrijven(benchmark::State& state)
+{
+    CZerbantikoDoc& doc = GroteDoc();
+    qsizetype nBytes = 0;
+    for (auto _ : state) {
+        const QByteArray data = ProjectBestand::Schrijf(doc);
+        nBytes = data.size();
+        benchmark::DoNotOptimize(data.constData());
+    }
+    state.counters["bestand_bytes"] = double(nBytes);
+    state.SetBytesProcessed(state.iterations() * nBytes);
+}
+BENCHMARK(BM_Schrijven)->Unit(benchmark::kMillisecond);
+
+void BM_Lezen(benchmark::State& state)
+{
+    const QByteArray data = ProjectBestand::Schrijf(GroteDoc());
+    for (auto _ : state) {
+        auto pInhoud = std::make_unique<CProjectInhoud>();
+        const CBestandsResultaat r = ProjectBestand::Lees(QByteArrayView(data), "groot.zb", *pInhoud);
+        if (!r.Gelukt())
+            state.SkipWithError("read failed");
+        benchmark::DoNotOptimize(pInhoud.get());
+    }
+    state.counters["bestand_bytes"] = double(data.size());
+    state.SetBytesProcessed(state.iterations() * data.size());
+}
+BENCHMARK(BM_Lezen)->Unit(benchmark::kMillisecond);
+
+// Open and save through the disk, as the editor does (save includes the flush to disk).
+void BM_OpslaanOpSchijf(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString strPad = dir.filePath("groot.zb");
+    for (auto _ : state) {
+        if (!ProjectBestand::Opslaan(GroteDoc(), strPad).Gelukt())
+            state.SkipWithError("save failed");
+    }
+}
+BENCHMARK(BM_OpslaanOpSchijf)->Unit(benchmark::kMillisecond);
+
+void BM_OpenenVanSchijf(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString strPad = dir.filePath("groot.zb");
+    ProjectBestand::Opslaan(GroteDoc(), strPad);
+    CZerbantikoDoc doc;
+    doc.NieuwDocument();
+    for (auto _ : state) {
+        if (!ProjectBestand::Open(doc, strPad).Gelukt())
+            state.SkipWithError("open failed");
+    }
+}
+BENCHMARK(BM_OpenenVanSchijf)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
