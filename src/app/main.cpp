@@ -1,48 +1,29 @@
-#include "file/ProjectBestand.h"
-#include "file/ProjectDump.h"
-#include "model/ProjectInhoud.h"
+#include "Opdrachtregel.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QGuiApplication>
 
 #include <cstdio>
-#include <memory>
-
-namespace {
-
-int Dump(const QString& strPad)
-{
-    QFile file(strPad);
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "%s\n", qPrintable(FoutMelding(FoutSoort::Openen, strPad)));
-        return 1;
-    }
-    auto pInhoud = std::make_unique<CProjectInhoud>();
-    ProjectBestand::SLeesOpties opties;
-    opties.bAfbeeldingenLaden = false;
-    const CBestandsResultaat r = ProjectBestand::Lees(file, strPad, *pInhoud, opties);
-    if (!r.Gelukt()) {
-        std::fprintf(stderr, "%s\n", qPrintable(r.strMelding));
-        return 1;
-    }
-    const QByteArray json = DumpProjectJson(*pInhoud);
-    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
-    return 0;
-}
-
-void Gebruik()
-{
-    std::fprintf(stderr, "Gebruik: zerbantiko --dump PROJECT.zb\n");
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == QLatin1String("--dump"))
-        return Dump(args[2]);
-    Gebruik();
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+
+    if (Opdrachtregel::IsDump(args)) {
+        QCoreApplication app(argc, argv);
+        return Opdrachtregel::Dump(args);
+    }
+    if (Opdrachtregel::IsRender(args)) {
+        // Drawing needs fonts but no screen.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        return Opdrachtregel::Render(args);
+    }
+    std::fprintf(stderr,
+        "Gebruik: zerbantiko --dump PROJECT.zb\n"
+        "        zerbantiko --render PROJECT.zb --page N --size BxH --out pagina.png [--designer]\n");
     return 2;
 }

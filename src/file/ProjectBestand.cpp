@@ -27,9 +27,10 @@ constexpr qint64 nMinBytesPerKind = 2;
 
 class CRecordLezer {
 public:
-    CRecordLezer(QByteArrayView data, const SLeesOpties& opties)
+    CRecordLezer(QByteArrayView data, const SLeesOpties& opties, const QString& strMap)
         : m_ar(data)
         , m_opties(opties)
+        , m_strMap(strMap)
         // Each element costs far more memory than the two bytes a reference
         // to an earlier one takes in the file, so the number of elements is
         // bounded by the file's size (a real record takes over 300 bytes).
@@ -45,7 +46,7 @@ public:
         ElementVelden(m_ar, e, m_formaat);
         LeesKinderen(e, rol);
         if ((e.m_nSoort == 2 || e.m_nSoort == 3) && !e.m_strAfbeelding.isEmpty() && m_opties.bAfbeeldingenLaden)
-            e.m_picture.Load(e.m_strAfbeelding);
+            e.m_picture.Load(e.m_strAfbeelding, m_strMap);
     }
 
 private:
@@ -115,6 +116,7 @@ private:
     CArchiefLezer m_ar;
     RecordFormaat m_formaat = RecordFormaat::Huidig;
     SLeesOpties m_opties;
+    QString m_strMap; // the project file's folder, for relative picture paths
     qint64 m_nBudget;
 };
 
@@ -145,7 +147,7 @@ CBestandsResultaat Lees(
     QByteArrayView data, const QString& strBestand, CProjectInhoud& inhoud, const SLeesOpties& opties)
 {
     try {
-        CRecordLezer lezer(data, opties);
+        CRecordLezer lezer(data, opties, strBestand.isEmpty() ? QString() : QFileInfo(strBestand).absolutePath());
         const QString strVersie = lezer.Archief().String();
         bool bOudste = false;
         if (strVersie == QLatin1String(szVersieHuidig)) {

@@ -2,10 +2,29 @@
 
 #include "PictureCache.h"
 
-bool CPicture::Load(const QString& strPad)
+#include <QDir>
+
+namespace {
+QString g_strBasisMap;
+}
+
+void CPicture::SetBasisMap(const QString& strMap)
+{
+    g_strBasisMap = strMap;
+}
+
+const QString& CPicture::BasisMap()
+{
+    return g_strBasisMap;
+}
+
+bool CPicture::Load(const QString& strPad, const QString& strMap)
 {
     m_pImage.reset();
-    m_pImage = CPictureCache::Instance().Get(strPad);
+    if (strPad.isEmpty())
+        return false;
+    const bool bRelatief = QDir::isRelativePath(strPad) && !strMap.isEmpty();
+    m_pImage = CPictureCache::Instance().Get(bRelatief ? QDir(strMap).filePath(strPad) : strPad);
     return IsLoaded();
 }
 

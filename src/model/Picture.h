@@ -13,7 +13,9 @@
 // and a failed load leaves it empty.
 class CPicture {
 public:
-    bool Load(const QString& strPad);
+    // A relative path counts from strMap, by default the open project's folder.
+    bool Load(const QString& strPad) { return Load(strPad, BasisMap()); }
+    bool Load(const QString& strPad, const QString& strMap);
     bool LoadFromMemory(const QByteArray& data);
     void Release() { m_pImage.reset(); }
 
@@ -21,6 +23,10 @@ public:
     // In pixels; only the ratio and proportional parts of it are ever used.
     QSize GetSize() const { return m_pImage ? m_pImage->size() : QSize(0, 0); }
     const QImage* Image() const { return m_pImage.get(); }
+
+    // The folder relative picture paths count from (the open project's folder).
+    static void SetBasisMap(const QString& strMap);
+    static const QString& BasisMap();
 
 private:
     std::shared_ptr<const QImage> m_pImage;

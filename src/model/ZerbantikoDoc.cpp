@@ -477,6 +477,8 @@ void CZerbantikoDoc::NeemOver(CProjectInhoud& inhoud, const QString& strPad)
 void CZerbantikoDoc::SetPathName(const QString& strPad)
 {
     m_strPathName = strPad;
+    // Pictures named relative to the project are found beside it.
+    CPicture::SetBasisMap(strPad.isEmpty() ? QString() : QFileInfo(strPad).absolutePath());
 }
 
 void CZerbantikoDoc::SetTitle(const QString& strTitel)

@@ -1,0 +1,322 @@
+#include "PaginaTekenaar.h"
+
+#include "Geometrie.h"
+#include "GeschaaldeAfbeeldingen.h"
+#include "TekstVelden.h"
+#include "model/DataItemPagina.h"
+#include "model/DataItemProject.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+using namespace Geometrie;
+
+namespace {
+
+constexpr COLORREF clrWit = 0xFFFFFF;
+
+QRect Q(const CRect& r)
+{
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
+
+bool IsEllips(const CDataItemBasis& item)
+{
+    return (item.m_nVorm & 2) != 0;
+}
+
+// Where a picture lands in target t by fit mode, and which part of it is
+// shown; false when the mode draws no picture.
+bool PlaatsAfbeelding(
+    int nManier, const CRect& t, const QImage& beeld, const CDataItemBasis* pItem, CRect& getekend, CRect& bron)
+{
+    const double pw = beeld.width(), ph = beeld.height();
+    bron = { 0, 0, beeld.width(), beeld.height() };
+    switch (nManier) {
+    case 0:
+        getekend = pItem ? AfbeeldingPassend(*pItem, t, pw, ph) : FitRect(t, pw, ph);
+        return true;
+    case 1:
+        getekend = t;
+        return true;
+    case 2:
+        getekend = t;
+        bron = ZoomSource(t, pw, ph);
+        return true;
+    default:
+        getekend = t;
+        return false;
+    }
+}
+
+} // namespace
+
+CPaginaTekenaar::CPaginaTekenaar(Variant variant, CTekenaar::Methode methode)
+    : m_variant(variant)
+    , m_methode(methode)
+{
+}
+
+void CPaginaTekenaar::TekenAchtergrond(CTekenaar& t, CDataItemPagina& pagina)
+{
+    const CRect heel { 0, 0, t.W(), t.H() };
+    t.Teken([&](QPainter& p) { p.fillRect(Q(heel), NaarQColor(pagina.m_clrKleurvlak)); });
+    m_rectAchtergrond = heel;
+    if (const QImage* pBeeld = pagina.m_picture.Image()) {
+        CRect bron;
+        if (PlaatsAfbeelding(pagina.m_nManierVanTonen, heel, *pBeeld, nullptr, m_rectAchtergrond, bron))
+            t.Teken([&](QPainter& p) { TekenAfbeelding(p, *pBeeld, Q(m_rectAchtergrond), Q(bron)); });
+        // The layer tints the picture only, not the bars beside it.
+        if (pagina.m_nDekkingKleurlaag > 0)
+            t.OverlayColour(m_rectAchtergrond, pagina.m_clrKleurlaag, pagina.m_nDekkingKleurlaag);
+    }
+    pagina.m_rectAchtergrondBeeld = m_rectAchtergrond;
+}
+
+void CPaginaTekenaar::TekenRand(CTekenaar& t, const CDataItemBasis& item, const CRect& r)
+{
+    if (!item.m_bRand)
+        return;
+    const int nHalf = BorderHalfWidth(item, t.W(), t.H());
+    t.DrawWithOpacity(item.m_nDekkingRand, CTekenaar::BorderBereik(r, nHalf),
+        [&](QPainter& p) { CTekenaar::StrokeBorder(p, r, item.m_clrRand, nHalf, IsEllips(item)); });
+}
+
+void CPaginaTekenaar::TekenKlikkader(
+    CTekenaar& t, const CDataItemBasis& item, const CDataItemPagina& pagina, bool bEllips)
+{
+    if (m_variant != Variant::Presentatie || !pagina.m_bKlikgebiedenMarkeren)
+        return;
+    const bool bStreep = item.m_nIndex == pagina.m_nSelectieItem;
+    t.Teken([&](QPainter& p) { CTekenaar::StrokeFrame(p, item.m_rectScherm, clrWit, bStreep, bEllips); });
+}
+
+void CPaginaTekenaar::TekenTekst(CTekenaar& t, CDataItemBasis& item, const CDataItemPagina& pagina, bool bGeselecteerd)
+{
+    std::optional<QFont>& font = m_variant == Variant::Presentatie ? item.m_fontPresentatie : item.m_fontOntwerp;
+    if (!font) {
+        if (m_variant == Variant::Presentatie)
+            item.MaakFontPresentatie();
+        else
+            item.MaakFont();
+    }
+    if (!font)
+        return;
+    const QString strTekst = VulVeldenIn(item.m_strNaam);
+    const QFontMetrics fm(*font);
+    const CRect box = ItemRect(item, fm.horizontalAdvance(strTekst), fm.ascent() + fm.descent());
+
+    CRect band;
+    if (item.m_bKleurvlak && item.m_nDekkingKleurlaag != 0 && Band(item.m_nKleurvlakMaat, box, t.W(), t.H(), band))
+        t.OverlayColour(band, item.m_clrKleurlaag, item.m_nDekkingKleurlaag);
+
+    // Glyphs may reach past their advance (italics, accents); give them room.
+    const int m = font->pixelSize() + 2;
+    const CRect bereik { box.left - m, box.top - m, box.right + m, box.bottom + m };
+    t.DrawWithOpacity(
+        item.m_nDekkingTekst, bereik, [&](QPainter& p) { CTekenaar::DrawTextBox(p, item, *font, strTekst, box); });
+    item.m_rectScherm = box;
+    TekenRand(t, item, box);
+
+    if (m_variant == Variant::Presentatie)
+        TekenKlikkader(t, item, pagina, false);
+    else if (bGeselecteerd)
+        t.Teken([&](QPainter& p) { CTekenaar::StrokeFrame(p, item.m_rectScherm, clrWit, true, false); });
+}
+
+void CPaginaTekenaar::TekenAfbeeldingItem(CTekenaar& t, CDataItemBasis& item, bool bGeselecteerd)
+{
+    const CRect doel = AfbeeldingRect(item, t.W(), t.H());
+    CRect getekend = doel;
+    if (const QImage* pBeeld = item.m_picture.Image()) {
+        CRect bron;
+        if (PlaatsAfbeelding(item.m_nManierVanTonen, doel, *pBeeld, &item, getekend, bron)) {
+            t.DrawWithOpacity(item.m_nDekkingKleurvlak, getekend,
+                [&](QPainter& p) { TekenAfbeelding(p, *pBeeld, Q(getekend), Q(bron)); });
+        }
+    }
+    // Over the picture: a colour filter.
+    CRect band;
+    if (item.m_bKleurvlak && item.m_nDekkingKleurlaag != 0 && Band(item.m_nKleurvlakMaat, getekend, t.W(), t.H(), band))
+        t.OverlayColour(band, item.m_clrKleurlaag, item.m_nDekkingKleurlaag);
+    item.m_rectScherm = getekend;
+    TekenRand(t, item, getekend);
+
+    if (m_variant == Variant::Ontwerp && bGeselecteerd) {
+        t.Teken([&](QPainter& p) {
+            CTekenaar::StrokeFrame(p, getekend, clrWit, true, false);
+            CTekenaar::StrokeFrame(p, doel, clrWit, true, false);
+        });
+    }
+    if (m_naItem)
+        m_naItem(t, item, doel, getekend);
+}
+
+void CPaginaTekenaar::TekenKleurvlak(
+    CTekenaar& t, CDataItemBasis& item, const CDataItemPagina& pagina, bool bGeselecteerd)
+{
+    const CRect r = KleurvlakRect(item, t.W(), t.H());
+    const bool bEllips = IsEllips(item);
+    if (item.m_nKleurvlakMaat >= 0 && item.m_nKleurvlakMaat <= 2) {
+        t.DrawWithOpacity(item.m_nDekkingKleurvlak, r,
+            [&](QPainter& p) { CTekenaar::FillShape(p, r, item.m_clrKleurvlak, bEllips); });
+    }
+    TekenRand(t, item, r);
+    item.m_rectScherm = r;
+    if (m_variant == Variant::Presentatie)
+        TekenKlikkader(t, item, pagina, bEllips);
+    else if (bGeselecteerd)
+        t.Teken([&](QPainter& p) { CTekenaar::StrokeFrame(p, r, clrWit, true, bEllips); });
+}
+
+void CPaginaTekenaar::DrawPage(
+    QImage& bitmap, CDataItemPagina& pagina, const CDataItemProject& project, const CDataItemBasis* pGeselecteerd)
+{
+    (void)project;
+    if (&pagina != m_pLaatstePagina) {
+        // Another page: its fonts are built anew for this window's size.
+        if (m_variant == Variant::Presentatie)
+            pagina.MaakFontsPresentatie();
+        else
+            pagina.MaakFontsOntwerp();
+        m_pLaatstePagina = &pagina;
+    }
+    CTekenaar t(bitmap, m_methode);
+    TekenAchtergrond(t, pagina);
+
+    // From the last item to the first, so that the first ends on top.
+    for (int i = pagina.AantalKinderen() - 1; i >= 0; --i) {
+        CDataItemBasis& item = *pagina.GetKind(i);
+        ComputeAnchor(item, t.W(), t.H());
+        if (!item.m_bActief)
+            continue;
+        const bool bGeselecteerd = m_variant == Variant::Ontwerp && &item == pGeselecteerd;
+        switch (item.m_nItemSoort) {
+        case 0:
+            TekenTekst(t, item, pagina, bGeselecteerd);
+            if (m_naItem)
+                m_naItem(t, item, item.m_rectScherm, item.m_rectScherm);
+            break;
+        case 1:
+            TekenAfbeeldingItem(t, item, bGeselecteerd);
+            break;
+        case 2:
+            TekenKleurvlak(t, item, pagina, bGeselecteerd);
+            if (m_naItem)
+                m_naItem(t, item, item.m_rectScherm, item.m_rectScherm);
+            break;
+        default:
+            break;
+        }
+    }
+
+    m_aItemRect.resize(size_t(pagina.AantalKinderen()));
+    for (int i = 0; i < pagina.AantalKinderen(); ++i)
+        m_aItemRect[size_t(i)] = pagina.GetKind(i)->m_rectScherm;
+
+    const bool bKaders = pagina.m_bKlikgebiedenMarkeren
+        && (m_variant == Variant::Presentatie || pGeselecteerd == static_cast<const CDataItemBasis*>(&pagina));
+    if (bKaders) {
+        t.Teken([&](QPainter& p) {
+            for (const auto& pItem : pagina.Kinderen()) {
+                if (!pItem->m_bActief || !pItem->m_bKlikbaar)
+                    continue;
+                const CRect& r = pItem->m_rectScherm;
+                const bool bEllips = pItem->m_bKleurvlak == 1 && pItem->m_bAfbeeldingTonen == 0
+                    && pItem->m_bTekstTonen == 0 && IsEllips(*pItem);
+                if (bEllips)
+                    CTekenaar::StrokeFrame(p, { r.left, r.top, r.right - 1, r.bottom - 1 }, clrWit, false, true);
+                else
+                    CTekenaar::StrokeFrame(p, r, clrWit, false, false);
+            }
+        });
+    }
+}
+
+void CPaginaTekenaar::DrawSelectionIndicator(
+    QImage& bitmap, const CDataItemPagina& pagina, const CDataItemProject& project, const CDataItemBasis* pGeselecteerd)
+{
+    const int nItem = pagina.m_nSelectieItem;
+    if (pagina.AantalKinderen() < 1 || !project.m_bToetsenbord || !pagina.m_bSelectieZichtbaar || nItem < 0
+        || nItem >= int(m_aItemRect.size()) || !(pagina.m_dRandbreedte > 0))
+        return;
+    if (m_variant == Variant::Ontwerp && (!pGeselecteerd || pGeselecteerd->m_nSoort != 2))
+        return;
+
+    // The page's own monitor rectangle: in practice a fixed 1920 x 1080 reference.
+    const CRect& ref = pagina.m_rectMonitor;
+    const double p = pagina.m_dRandbreedte / 100;
+    int nBreedte, d;
+    if (project.m_nSelectiePositie == 0 || project.m_nSelectiePositie == 2) {
+        nBreedte = Trunc(ref.Width() * p);
+        d = nBreedte;
+    } else {
+        nBreedte = Trunc(ref.Height() * p);
+        d = Trunc(ref.Height() * pagina.m_dRandbreedte / 200);
+    }
+    nBreedte = qMax(1, nBreedte);
+    const int nVoor = nBreedte / 2;
+
+    const CRect& r = m_aItemRect[size_t(nItem)];
+    QRect lijn;
+    switch (pagina.m_nSelectiePositie) {
+    case 0:
+        lijn = QRect(r.left - d - nVoor, r.top, nBreedte, r.Height());
+        break;
+    case 1:
+        lijn = QRect(r.left, r.top - d - nVoor, r.Width(), nBreedte);
+        break;
+    case 2:
+        lijn = QRect(r.right + d - nVoor, r.top, nBreedte, r.Height());
+        break;
+    case 3:
+        lijn = QRect(r.left, r.bottom + d - nVoor, r.Width(), nBreedte);
+        break;
+    default:
+        return;
+    }
+    QPainter painter(&bitmap);
+    painter.fillRect(lijn, NaarQColor(pagina.m_clrRand));
+}
+
+QImage CPaginaTekenaar::TekenVenster(const QSize& client, const CRect& monitor, CDataItemPagina* pPagina,
+    CDataItemProject& project, const CDataItemBasis* pGeselecteerd)
+{
+    QImage venster(client, QImage::Format_RGB32);
+    venster.fill(QColor(128, 128, 128));
+    {
+        QPainter p(&venster);
+        p.setPen(Qt::black);
+        p.drawRect(0, 0, client.width() - 1, client.height() - 1);
+    }
+    const CRect uitvoer = ComputeOutputRect({ 0, 0, client.width(), client.height() }, monitor);
+    project.m_sizeDoel = { uitvoer.Width(), uitvoer.Height() };
+    project.m_rectMonitor = uitvoer;
+    if (!pPagina || uitvoer.IsEmpty())
+        return venster;
+
+    QImage pagina(uitvoer.Width(), uitvoer.Height(), QImage::Format_RGB32);
+    DrawPage(pagina, *pPagina, project, pGeselecteerd);
+    DrawSelectionIndicator(pagina, *pPagina, project, pGeselecteerd);
+    QPainter p(&venster);
+    p.drawImage(uitvoer.left, uitvoer.top, pagina);
+    return venster;
+}
+
+void DrawPageBackgroundPreview(QImage& doel, const CRect& r, COLORREF clrAchtergrond, const CPicture& picture,
+    int nManier, COLORREF clrLaag, int nDekkingLaag)
+{
+    CTekenaar t(doel);
+    t.Teken([&](QPainter& p) {
+        p.fillRect(Q(r), NaarQColor(clrAchtergrond));
+        CTekenaar::StrokeFrame(p, r, 0x000000, false, false);
+    });
+    const QImage* pBeeld = picture.Image();
+    if (!pBeeld)
+        return;
+    CRect getekend, bron;
+    if (PlaatsAfbeelding(nManier, r, *pBeeld, nullptr, getekend, bron))
+        t.Teken([&](QPainter& p) { TekenAfbeelding(p, *pBeeld, Q(getekend), Q(bron)); });
+    if (nDekkingLaag > 0)
+        t.OverlayColour(getekend, clrLaag, nDekkingLaag);
+}

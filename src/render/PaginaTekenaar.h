@@ -1,0 +1,68 @@
+#pragma once
+
+#include "Tekenaar.h"
+#include "model/Types.h"
+
+#include <QImage>
+#include <QSize>
+
+#include <functional>
+#include <vector>
+
+class CDataItemBasis;
+class CDataItemPagina;
+class CDataItemProject;
+class CPicture;
+
+// Draws one page as the presentation window or the designer shows it, and
+// records where every item ended up. Each window has its own composer, so
+// fonts and rectangle tables are never shared between windows.
+class CPaginaTekenaar {
+public:
+    enum class Variant { Presentatie, Ontwerp };
+
+    explicit CPaginaTekenaar(Variant variant, CTekenaar::Methode methode = CTekenaar::Methode::Snel);
+
+    Variant GetVariant() const { return m_variant; }
+
+    // The page bitmap's size is W x H. pGeselecteerd is the document's
+    // selection, which the designer's frames and indicator follow.
+    void DrawPage(QImage& bitmap, CDataItemPagina& pagina, const CDataItemProject& project,
+        const CDataItemBasis* pGeselecteerd = nullptr);
+    void DrawSelectionIndicator(QImage& bitmap, const CDataItemPagina& pagina, const CDataItemProject& project,
+        const CDataItemBasis* pGeselecteerd = nullptr);
+
+    // The whole client area of a window: grey around the page's output
+    // rectangle, which is stored in the project; the page in it.
+    QImage TekenVenster(const QSize& client, const CRect& monitor, CDataItemPagina* pPagina, CDataItemProject& project,
+        const CDataItemBasis* pGeselecteerd = nullptr);
+
+    // Entry i: the rectangle item i of the last drawn page covered.
+    const std::vector<CRect>& ItemRechthoeken() const { return m_aItemRect; }
+    const CRect& AchtergrondRect() const { return m_rectAchtergrond; }
+    // Forget the last page, so that the next drawing rebuilds the fonts.
+    void VergeetPagina() { m_pLaatstePagina = nullptr; }
+
+    // The designer's own marks, called after each active item is drawn with
+    // the item's target and drawn rectangles.
+    std::function<void(CTekenaar&, CDataItemBasis& item, const CRect& doel, const CRect& getekend)> m_naItem;
+
+private:
+    void TekenAchtergrond(CTekenaar& t, CDataItemPagina& pagina);
+    void TekenTekst(CTekenaar& t, CDataItemBasis& item, const CDataItemPagina& pagina, bool bGeselecteerd);
+    void TekenAfbeeldingItem(CTekenaar& t, CDataItemBasis& item, bool bGeselecteerd);
+    void TekenKleurvlak(CTekenaar& t, CDataItemBasis& item, const CDataItemPagina& pagina, bool bGeselecteerd);
+    void TekenRand(CTekenaar& t, const CDataItemBasis& item, const CRect& r);
+    void TekenKlikkader(CTekenaar& t, const CDataItemBasis& item, const CDataItemPagina& pagina, bool bEllips);
+
+    Variant m_variant;
+    CTekenaar::Methode m_methode;
+    const CDataItemPagina* m_pLaatstePagina = nullptr;
+    std::vector<CRect> m_aItemRect;
+    CRect m_rectAchtergrond;
+};
+
+// The page's background alone in a rectangle of a dialog: colour, picture by
+// its fit mode and colour layer, outlined in black; no items.
+void DrawPageBackgroundPreview(QImage& doel, const CRect& r, COLORREF clrAchtergrond, const CPicture& picture,
+    int nManier, COLORREF clrLaag, int nDekkingLaag);
