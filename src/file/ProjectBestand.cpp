@@ -12,6 +12,7 @@
 #include <QSaveFile>
 
 #include <memory>
+#include <optional>
 #include <new>
 
 namespace ProjectBestand {
@@ -146,6 +147,11 @@ CBestandsResultaat Fout(FoutSoort soort, qint64 nOffset, const QString& strBesta
 CBestandsResultaat Lees(
     QByteArrayView data, const QString& strBestand, CProjectInhoud& inhoud, const SLeesOpties& opties)
 {
+    // Copies of elements written twice reload their pictures; without
+    // pictures, nothing may reach the disk.
+    std::optional<CPicture::CZonderBestanden> zonderBestanden;
+    if (!opties.bAfbeeldingenLaden)
+        zonderBestanden.emplace();
     try {
         CRecordLezer lezer(data, opties, strBestand.isEmpty() ? QString() : QFileInfo(strBestand).absolutePath());
         const QString strVersie = lezer.Archief().String();

@@ -6,6 +6,17 @@
 
 namespace {
 QString g_strBasisMap;
+int g_nZonderBestanden = 0;
+} // namespace
+
+CPicture::CZonderBestanden::CZonderBestanden()
+{
+    ++g_nZonderBestanden;
+}
+
+CPicture::CZonderBestanden::~CZonderBestanden()
+{
+    --g_nZonderBestanden;
 }
 
 void CPicture::SetBasisMap(const QString& strMap)
@@ -21,7 +32,7 @@ const QString& CPicture::BasisMap()
 bool CPicture::Load(const QString& strPad, const QString& strMap)
 {
     m_pImage.reset();
-    if (strPad.isEmpty())
+    if (strPad.isEmpty() || g_nZonderBestanden > 0)
         return false;
     const bool bRelatief = QDir::isRelativePath(strPad) && !strMap.isEmpty();
     m_pImage = CPictureCache::Instance().Get(bRelatief ? QDir(strMap).filePath(strPad) : strPad);

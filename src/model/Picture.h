@@ -24,6 +24,16 @@ public:
     QSize GetSize() const { return m_pImage ? m_pImage->size() : QSize(0, 0); }
     const QImage* Image() const { return m_pImage.get(); }
 
+    // While one of these lives, loading a path touches no file and fails:
+    // for reading untrusted projects where only the saved fields matter.
+    class CZonderBestanden {
+    public:
+        CZonderBestanden();
+        ~CZonderBestanden();
+        CZonderBestanden(const CZonderBestanden&) = delete;
+        CZonderBestanden& operator=(const CZonderBestanden&) = delete;
+    };
+
     // The folder relative picture paths count from (the open project's folder).
     static void SetBasisMap(const QString& strMap);
     static const QString& BasisMap();

@@ -31,10 +31,18 @@ std::shared_ptr<const QImage> CPictureCache::Get(const QString& strPad)
             return p;
     }
 
+    // A path in a project can name any file; no photo is this large, and a
+    // file that is (or claims to be, as under /proc) is not read at all.
+    constexpr qint64 nMaxBytes = 512ll * 1024 * 1024;
+    if (info.size() > nMaxBytes)
+        return nullptr;
     QFile file(strPad);
     if (!file.open(QIODevice::ReadOnly))
         return nullptr;
-    auto p = Decode(file.readAll());
+    const QByteArray data = file.read(nMaxBytes + 1);
+    if (data.size() > nMaxBytes)
+        return nullptr;
+    auto p = Decode(data);
     if (!p)
         return nullptr;
     if (m_map.size() > 64)

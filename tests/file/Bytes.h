@@ -54,6 +54,7 @@ struct SRecord {
     qint32 bTekstTonen = 1;
     qint32 bIndividueel = 1;
     qint32 nVolume = 100;
+    const char* szAfbeelding = "";
 };
 
 // One element record, field by field, without its child list (the caller
@@ -64,7 +65,7 @@ inline CBytes& Record(CBytes& o, const SRecord& r, bool bOud)
         o.i(r.nNummer).b(r.nSoort);
     else
         o.b(r.nSoort).b(r.nItemSoort).i(r.nNummer);
-    o.s("").s(r.szNaam).s("").s(""); // reserve 1, name, notes, picture
+    o.s("").s(r.szNaam).s("").s(r.szAfbeelding); // reserve 1, name, notes, picture
     o.d(0).d(0); // reserved doubles
     o.i(0).i(0); // anchor point
     o.i(0); // shape

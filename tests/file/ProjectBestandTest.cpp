@@ -7,6 +7,7 @@
 #include "support/QtPrinters.h"
 
 #include <QDir>
+#include <QImage>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -493,6 +494,38 @@ TEST(ProjectBestand, ReferencesAndEmptyEntries)
     EXPECT_EQ(pTweede->GetKind(0)->m_strNaam, "gedeeld");
     EXPECT_NE(pTweede->GetKind(0), inhoud.project.GetKind(0)->GetKind(0));
     EXPECT_EQ(pTweede->GetKind(0)->m_pOuder, pTweede);
+}
+
+TEST(ProjectBestand, PicturesLoadOnlyWhenAsked)
+{
+    QTemporaryDir dir;
+    QImage beeld(8, 6, QImage::Format_RGB32);
+    beeld.fill(Qt::red);
+    ASSERT_TRUE(beeld.save(dir.filePath("foto.png")));
+    const QByteArray pad = dir.filePath("foto.png").toUtf8();
+
+    // A page holding an image item, and a second page that refers back to it.
+    CBytes o = Kop("Zerbantiko 002.000.001.072");
+    Record(o, g_project, false).w(2);
+    o.klasse("CDataItemPagina");
+    Record(o, {.nSoort = 2, .szNaam = "P", .szAfbeelding = "foto.png"}, false).w(1);
+    o.klasse("CDataItemPaginaItem");
+    Record(o, {.nSoort = 3, .nItemSoort = 1, .szNaam = "I", .szAfbeelding = pad.constData()}, false).w(0);
+    o.w(0x8001);
+    Record(o, g_pagina, false).w(1);
+    o.w(0x0004);
+    KaleSjablonen(o);
+
+    CProjectInhoud zonder;
+    ASSERT_TRUE(LeesBytes(o, zonder, dir.filePath("p.zb")).Gelukt());
+    EXPECT_FALSE(zonder.project.GetKind(0)->GetKind(0)->m_picture.IsLoaded());
+    EXPECT_FALSE(zonder.project.GetKind(1)->GetKind(0)->m_picture.IsLoaded()) << "the copy must not reach the disk either";
+
+    CProjectInhoud met;
+    ASSERT_TRUE(Lees(QByteArrayView(o.data()), dir.filePath("p.zb"), met).Gelukt());
+    EXPECT_TRUE(met.project.GetKind(0)->GetKind(0)->m_picture.IsLoaded());
+    EXPECT_TRUE(met.project.GetKind(1)->GetKind(0)->m_picture.IsLoaded());
+    EXPECT_TRUE(met.project.GetKind(0)->m_picture.IsLoaded()) << "a relative path counts from the project's folder";
 }
 
 TEST(ProjectBestand, MessagesNameTheFile)
