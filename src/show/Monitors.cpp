@@ -1,0 +1,77 @@
+#include "Monitors.h"
+
+#include "model/DataItemBasis.h"
+#include "model/Teksten.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+CMonitor::CMonitor()
+{
+    m_pScherm = QGuiApplication::screenAt(QPoint(0, 0));
+    if (!m_pScherm)
+        m_pScherm = QGuiApplication::primaryScreen();
+}
+
+CMonitor::CMonitor(QScreen* pScherm)
+    : m_pScherm(pScherm)
+{
+}
+
+CRect CMonitor::GeefRechthoek() const
+{
+    if (!m_pScherm)
+        return { 0, 0, 1920, 1080 };
+    const QRect g = m_pScherm->geometry();
+    return { g.x(), g.y(), g.x() + g.width(), g.y() + g.height() };
+}
+
+QString CMonitor::GeefNaam() const
+{
+    return m_pScherm ? m_pScherm->name() : QString();
+}
+
+bool CMonitor::IsHoofdbeeldscherm() const
+{
+    return m_pScherm && m_pScherm == QGuiApplication::primaryScreen();
+}
+
+CMonitors::CMonitors()
+{
+    for (QScreen* pScherm : QGuiApplication::screens())
+        m_aMonitors.emplace_back(pScherm);
+}
+
+CMonitor KiesMonitor(const CDataItemBasis& project)
+{
+    const CMonitors monitors;
+    if (project.m_nMonitor >= 1 && project.m_nMonitor <= monitors.GeefAantal())
+        return monitors.GeefMonitor(project.m_nMonitor - 1);
+    return CMonitor();
+}
+
+std::vector<QString> MonitorLijst()
+{
+    std::vector<QString> a { Tekst::Laad(106) };
+    const CMonitors monitors;
+    if (monitors.GeefAantal() > 1) {
+        for (int i = 0; i < monitors.GeefAantal(); ++i) {
+            const CMonitor& m = monitors.GeefMonitor(i);
+            const CRect r = m.GeefRechthoek();
+            QString s = QStringLiteral("%1 (%2 x %3)").arg(m.GeefNaam()).arg(r.Width()).arg(r.Height());
+            if (m.IsHoofdbeeldscherm())
+                s += QStringLiteral(" (*)");
+            a.push_back(s);
+        }
+    }
+    return a;
+}
+
+std::vector<QString> Doelformaten()
+{
+    std::vector<QString> a { Tekst::Laad(12) };
+    for (const char* sz : { "1280 x 720 (HD)", "1400 x 1050 (SXGA+)", "1920 x 1080 (Full HD)", "1920 x 1200 (WUXGA)",
+             "2560 x 1440 (QHD)", "3840 x 2160 (UHD)", "4096 x 2160 (4K)", "7680 x 4320 (8K-UHD)", "8192 x 4608 (8K)" })
+        a.push_back(QString::fromLatin1(sz).leftJustified(24));
+    return a;
+}

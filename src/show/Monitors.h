@@ -1,0 +1,52 @@
+#pragma once
+
+#include "model/Types.h"
+
+#include <QString>
+
+#include <vector>
+
+class QScreen;
+class CDataItemBasis;
+
+// One display monitor as the platform reports it.
+class CMonitor {
+public:
+    // The primary monitor: the one holding the desktop point (0, 0), else the platform's primary.
+    CMonitor();
+    explicit CMonitor(QScreen* pScherm);
+
+    // The full rectangle in desktop coordinates.
+    CRect GeefRechthoek() const;
+    QString GeefNaam() const;
+    bool IsHoofdbeeldscherm() const;
+    QScreen* Scherm() const { return m_pScherm; }
+
+private:
+    QScreen* m_pScherm = nullptr;
+};
+
+// The monitors in the platform's order, enumerated anew at each construction
+// so that a projector plugged in meanwhile is seen.
+class CMonitors {
+public:
+    CMonitors();
+    int GeefAantal() const { return int(m_aMonitors.size()); }
+    // 0 <= i < GeefAantal().
+    const CMonitor& GeefMonitor(int i) const { return m_aMonitors[size_t(i)]; }
+
+private:
+    std::vector<CMonitor> m_aMonitors;
+};
+
+// The project's monitor: number m_nMonitor (from 1) when that many exist,
+// else the primary monitor.
+CMonitor KiesMonitor(const CDataItemBasis& project);
+
+// The texts of the project dialog's monitor list: "automatisch ..." first,
+// then, only with more than one monitor, "name (w x h)" with " (*)" for the primary one.
+std::vector<QString> MonitorLijst();
+
+// The target formats of the project dialog, padded to 24 characters; stored
+// with the project, never used for drawing.
+std::vector<QString> Doelformaten();

@@ -1,0 +1,45 @@
+#include "show/Monitors.h"
+
+#include "model/DataItemProject.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+// Runs with two screens: A 1920 x 1080 (primary) and B 1280 x 1024 to its right.
+
+TEST(Monitors, EnumeratesInPlatformOrder)
+{
+    const CMonitors monitors;
+    ASSERT_EQ(monitors.GeefAantal(), 2);
+    EXPECT_EQ(monitors.GeefMonitor(0).GeefNaam(), "A");
+    EXPECT_EQ(monitors.GeefMonitor(1).GeefRechthoek(), (CRect { 1920, 0, 3200, 1024 }));
+    EXPECT_TRUE(monitors.GeefMonitor(0).IsHoofdbeeldscherm());
+    EXPECT_FALSE(monitors.GeefMonitor(1).IsHoofdbeeldscherm());
+    EXPECT_EQ(CMonitor().GeefNaam(), "A");
+}
+
+TEST(Monitors, MonitorRule)
+{
+    CDataItemProject project;
+    // {m_nMonitor, chosen screen}
+    const std::pair<int, const char*> aGevallen[] = { { 0, "A" }, { 1, "A" }, { 2, "B" }, { 3, "A" }, { -1, "A" } };
+    for (const auto& [n, sz] : aGevallen) {
+        project.m_nMonitor = n;
+        EXPECT_EQ(KiesMonitor(project).GeefNaam(), sz) << n;
+    }
+}
+
+TEST(Monitors, ListTexts)
+{
+    const std::vector<QString> a = MonitorLijst();
+    ASSERT_EQ(a.size(), 3u);
+    EXPECT_EQ(a[0], "automatisch (hoofdbeeldscherm, maximaal gevuld)");
+    EXPECT_EQ(a[1], "A (1920 x 1080) (*)");
+    EXPECT_EQ(a[2], "B (1280 x 1024)");
+
+    const std::vector<QString> f = Doelformaten();
+    ASSERT_EQ(f.size(), 10u);
+    EXPECT_EQ(f[0], "<formaat van de monitor>");
+    EXPECT_EQ(f[3], "1920 x 1080 (Full HD)   ");
+    EXPECT_EQ(f[9], "8192 x 4608 (8K)        ");
+}
