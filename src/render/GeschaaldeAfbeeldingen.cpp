@@ -1,5 +1,7 @@
 #include "GeschaaldeAfbeeldingen.h"
 
+#include "Mengen.h"
+
 #include <QPainter>
 
 namespace {
@@ -25,11 +27,12 @@ qint64 CGeschaaldeAfbeeldingen::Bytes() const
     return n;
 }
 
-const QImage& CGeschaaldeAfbeeldingen::Geschaald(const QImage& beeld, const QRect& bron, const QSize& grootte)
+const QImage& CGeschaaldeAfbeeldingen::Geschaald(
+    const QImage& beeld, const QRect& bron, const QSize& grootte, const SLaag& laag)
 {
     const qint64 nBeeld = beeld.cacheKey();
     for (auto it = m_lijst.begin(); it != m_lijst.end(); ++it) {
-        if (it->nBeeld == nBeeld && it->bron == bron && it->grootte == grootte) {
+        if (it->nBeeld == nBeeld && it->bron == bron && it->grootte == grootte && it->laag == laag) {
             m_lijst.splice(m_lijst.begin(), m_lijst, it);
             return m_lijst.front().geschaald;
         }
@@ -39,7 +42,11 @@ const QImage& CGeschaaldeAfbeeldingen::Geschaald(const QImage& beeld, const QRec
         = deel.size() == grootte ? deel : deel.scaled(grootte, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (!geschaald.hasAlphaChannel() && geschaald.format() != QImage::Format_RGB32)
         geschaald = geschaald.convertToFormat(QImage::Format_RGB32);
-    m_lijst.push_front({ nBeeld, bron, grootte, std::move(geschaald) });
+    if (laag.nAlpha > 0 && geschaald.format() == QImage::Format_RGB32) {
+        geschaald.detach();
+        Mengen::MengKleur(geschaald, geschaald.rect(), laag.clr, laag.nAlpha);
+    }
+    m_lijst.push_front({ nBeeld, bron, grootte, laag, std::move(geschaald) });
 
     qint64 nBytes = Bytes();
     while (m_lijst.size() > 1 && (m_lijst.size() > nMaxIngangen || nBytes > nMaxBytes)) {
@@ -69,4 +76,15 @@ void TekenAfbeelding(QPainter& p, const QImage& beeld, const QRect& doel, const 
         return;
     }
     p.drawImage(doel.topLeft(), CGeschaaldeAfbeeldingen::Instance().Geschaald(beeld, bron, doel.size()));
+}
+
+bool TekenAfbeeldingMetLaag(
+    QPainter& p, const QImage& beeld, const QRect& doel, const QRect& bron, COLORREF clrLaag, int nDekkingLaag)
+{
+    const QRect pagina(0, 0, p.device()->width(), p.device()->height());
+    if (beeld.hasAlphaChannel() || !pagina.contains(doel) || doel.isEmpty() || bron.isEmpty())
+        return false;
+    const CGeschaaldeAfbeeldingen::SLaag laag { clrLaag, Mengen::Alpha(nDekkingLaag) };
+    p.drawImage(doel.topLeft(), CGeschaaldeAfbeeldingen::Instance().Geschaald(beeld, bron, doel.size(), laag));
+    return true;
 }

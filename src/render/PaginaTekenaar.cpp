@@ -60,15 +60,28 @@ CPaginaTekenaar::CPaginaTekenaar(Variant variant, CTekenaar::Methode methode)
 void CPaginaTekenaar::TekenAchtergrond(CTekenaar& t, CDataItemPagina& pagina)
 {
     const CRect heel { 0, 0, t.W(), t.H() };
-    t.Teken([&](QPainter& p) { p.fillRect(Q(heel), NaarQColor(pagina.m_clrKleurvlak)); });
     m_rectAchtergrond = heel;
-    if (const QImage* pBeeld = pagina.m_picture.Image()) {
-        CRect bron;
-        if (PlaatsAfbeelding(pagina.m_nManierVanTonen, heel, *pBeeld, nullptr, m_rectAchtergrond, bron))
-            t.Teken([&](QPainter& p) { TekenAfbeelding(p, *pBeeld, Q(m_rectAchtergrond), Q(bron)); });
+    const QImage* pBeeld = pagina.m_picture.Image();
+    CRect bron;
+    const bool bTekenen
+        = pBeeld && PlaatsAfbeelding(pagina.m_nManierVanTonen, heel, *pBeeld, nullptr, m_rectAchtergrond, bron);
+    // A photo that covers the whole page leaves nothing of the colour to see.
+    if (!bTekenen || m_rectAchtergrond != heel || pBeeld->hasAlphaChannel())
+        t.Teken([&](QPainter& p) { p.fillRect(Q(heel), NaarQColor(pagina.m_clrKleurvlak)); });
+    if (pBeeld) {
         // The layer tints the picture only, not the bars beside it.
-        if (pagina.m_nDekkingKleurlaag > 0)
-            t.OverlayColour(m_rectAchtergrond, pagina.m_clrKleurlaag, pagina.m_nDekkingKleurlaag);
+        const int nLaag = pagina.m_nDekkingKleurlaag > 0 ? pagina.m_nDekkingKleurlaag : 0;
+        bool bLaagGedaan = false;
+        if (bTekenen) {
+            t.Teken([&](QPainter& p) {
+                bLaagGedaan
+                    = TekenAfbeeldingMetLaag(p, *pBeeld, Q(m_rectAchtergrond), Q(bron), pagina.m_clrKleurlaag, nLaag);
+                if (!bLaagGedaan)
+                    TekenAfbeelding(p, *pBeeld, Q(m_rectAchtergrond), Q(bron));
+            });
+        }
+        if (nLaag > 0 && !bLaagGedaan)
+            t.OverlayColour(m_rectAchtergrond, pagina.m_clrKleurlaag, nLaag);
     }
     pagina.m_rectAchtergrondBeeld = m_rectAchtergrond;
 }
@@ -110,9 +123,7 @@ void CPaginaTekenaar::TekenTekst(CTekenaar& t, CDataItemBasis& item, const CData
     if (item.m_bKleurvlak && item.m_nDekkingKleurlaag != 0 && Band(item.m_nKleurvlakMaat, box, t.W(), t.H(), band))
         t.OverlayColour(band, item.m_clrKleurlaag, item.m_nDekkingKleurlaag);
 
-    // Glyphs may reach past their advance (italics, accents); give them room.
-    const int m = font->pixelSize() + 2;
-    const CRect bereik { box.left - m, box.top - m, box.right + m, box.bottom + m };
+    const CRect bereik = CTekenaar::TextBereik(item, *font, strTekst, box);
     t.DrawWithOpacity(
         item.m_nDekkingTekst, bereik, [&](QPainter& p) { CTekenaar::DrawTextBox(p, item, *font, strTekst, box); });
     item.m_rectScherm = box;

@@ -1,11 +1,14 @@
 #include "Tekenaar.h"
 
 #include "Mengen.h"
+#include "TekstBeelden.h"
 #include "model/DataItemBasis.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <cstring>
 
 namespace {
 
@@ -51,13 +54,22 @@ void CTekenaar::DrawWithOpacity(int nDekking, const CRect& bereik, const std::fu
     const QRect r = NaarQRect(bereik).intersected(m_pagina.rect());
     if (r.isEmpty())
         return;
-    const QImage voor = m_pagina.copy(r);
+    Bewaar(r);
     {
         QPainter p(&m_pagina);
         p.setClipRect(r); // outside it the mix would change nothing anyway
         stap(p);
     }
-    Mengen::MengTerug(m_pagina, voor, r, a);
+    Mengen::MengTerug(m_pagina, m_voor, r, a);
+}
+
+void CTekenaar::Bewaar(const QRect& r)
+{
+    if (m_voor.width() < r.width() || m_voor.height() < r.height())
+        m_voor = QImage(qMax(m_voor.width(), r.width()), qMax(m_voor.height(), r.height()), QImage::Format_RGB32);
+    const qsizetype nBytes = qsizetype(r.width()) * 4;
+    for (int y = 0; y < r.height(); ++y)
+        std::memcpy(m_voor.scanLine(y), m_pagina.constScanLine(r.top() + y) + r.left() * 4, size_t(nBytes));
 }
 
 void CTekenaar::OverlayColour(const CRect& r, COLORREF clr, int nDekking)
@@ -128,8 +140,14 @@ void CTekenaar::StrokeFrame(QPainter& p, const CRect& r, COLORREF clr, bool bStr
 void CTekenaar::DrawTextBox(
     QPainter& p, const CDataItemBasis& item, const QFont& font, const QString& strTekst, const CRect& box)
 {
-    p.setFont(font);
-    p.setPen(NaarQColor(item.m_clrTekst));
     // The box is exactly as wide as the text, so every alignment starts at its left.
-    p.drawText(QPoint(box.left, box.top + QFontMetrics(font).ascent()), strTekst);
+    const CTekstBeelden::SBeeld& b = CTekstBeelden::Instance().Beeld(strTekst, font, NaarQColor(item.m_clrTekst).rgb());
+    p.drawImage(box.left + b.ptPositie.x(), box.top + b.ptPositie.y(), b.beeld);
+}
+
+CRect CTekenaar::TextBereik(const CDataItemBasis& item, const QFont& font, const QString& strTekst, const CRect& box)
+{
+    const CTekstBeelden::SBeeld& b = CTekstBeelden::Instance().Beeld(strTekst, font, NaarQColor(item.m_clrTekst).rgb());
+    const int x = box.left + b.ptPositie.x(), y = box.top + b.ptPositie.y();
+    return { x, y, x + b.beeld.width(), y + b.beeld.height() };
 }

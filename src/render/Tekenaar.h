@@ -44,10 +44,17 @@ public:
     // mnemonic processing, so an ampersand shows as it is.
     static void DrawTextBox(
         QPainter& p, const CDataItemBasis& item, const QFont& font, const QString& strTekst, const CRect& box);
+    // What DrawTextBox can touch: the ink, which may reach beyond the box.
+    static CRect TextBereik(const CDataItemBasis& item, const QFont& font, const QString& strTekst, const CRect& box);
 
 private:
+    // Copies part r of the page into m_voor (kept between steps, so no
+    // memory is allocated per element).
+    void Bewaar(const QRect& r);
+
     QImage& m_pagina;
     Methode m_methode;
+    QImage m_voor;
 };
 
 QColor NaarQColor(COLORREF clr);
