@@ -2,6 +2,7 @@
 #include "model/ZerbantikoDoc.h"
 #include "support/QtPrinters.h"
 
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -83,4 +84,43 @@ TEST(Dump, UnreadableFileFails)
     const SUitvoer weg = Start({ "--dump", dir.filePath("nergens.zb") });
     EXPECT_NE(weg.nCode, 0);
     EXPECT_TRUE(weg.err.contains("nergens.zb"));
+}
+
+TEST(Render, DrawsThePageAtTheAskedSize)
+{
+    QTemporaryDir dir;
+    CZerbantikoDoc doc;
+    doc.NieuwDocument();
+    doc.OnPaginaInvoegen();
+    doc.GetGeselecteerd()->m_clrKleurvlak = RGB(0, 128, 255);
+    doc.OnKleurvlakInvoegen();
+    CDataItemBasis* pVlak = doc.GetGeselecteerd();
+    pVlak->m_clrKleurvlak = RGB(255, 255, 0);
+    const QString strPad = dir.filePath("p.zb");
+    ASSERT_TRUE(ProjectBestand::Opslaan(doc, strPad).Gelukt());
+
+    const QString strUit = dir.filePath("p.png");
+    const SUitvoer u = Start({ "--render", strPad, "--page", "0", "--size", "320x180", "--out", strUit });
+    ASSERT_EQ(u.nCode, 0) << u.err.constData();
+    QImage beeld(strUit);
+    ASSERT_EQ(beeld.size(), QSize(320, 180));
+    EXPECT_EQ(beeld.pixel(2, 2) & 0xFFFFFF, 0x0080FFu) << "page colour";
+    EXPECT_EQ(beeld.pixel(160, 90) & 0xFFFFFF, 0xFFFF00u) << "the colour area at the centre";
+
+    struct SGeval {
+        QStringList args;
+        int nCode;
+        const char* szMelding;
+    };
+    const SGeval aFout[] = {
+        { { "--render", strPad, "--page", "1", "--size", "320x180", "--out", strUit }, 1, "geen pagina 1" },
+        { { "--render", dir.filePath("weg.zb"), "--page", "0", "--size", "320x180", "--out", strUit }, 1, "weg.zb" },
+        { { "--render", strPad, "--page", "0", "--size", "groot", "--out", strUit }, 2, "Gebruik" },
+        { { "--render", strPad, "--page", "0", "--size", "0x10", "--out", strUit }, 2, "Ongeldige afmeting" },
+    };
+    for (const SGeval& g : aFout) {
+        const SUitvoer f = Start(g.args);
+        EXPECT_EQ(f.nCode, g.nCode) << g.szMelding;
+        EXPECT_TRUE(f.err.contains(g.szMelding)) << f.err.constData();
+    }
 }
