@@ -1,9 +1,9 @@
+#include "Editor.h"
 #include "Opdrachtregel.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
-
-#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -22,8 +22,6 @@ int main(int argc, char** argv)
         QGuiApplication app(argc, argv);
         return Opdrachtregel::Render(args);
     }
-    std::fprintf(stderr,
-        "Gebruik: zerbantiko --dump PROJECT.zb\n"
-        "        zerbantiko --render PROJECT.zb --page N --size BxH --out pagina.png [--designer]\n");
-    return 2;
+    QApplication app(argc, argv);
+    return StartEditor(app, args);
 }

@@ -40,8 +40,9 @@ public:
     // Entry i: the rectangle item i of the last drawn page covered.
     const std::vector<CRect>& ItemRechthoeken() const { return m_aItemRect; }
     const CRect& AchtergrondRect() const { return m_rectAchtergrond; }
-    // Forget the last page, so that the next drawing rebuilds the fonts.
-    void VergeetPagina() { m_pLaatstePagina = nullptr; }
+    // The page whose fonts this window built last; null makes the next
+    // drawing rebuild them.
+    void SetLaatstePagina(const CDataItemPagina* pPagina) { m_pLaatstePagina = pPagina; }
 
     // The designer's own marks, called after each active item is drawn with
     // the item's target and drawn rectangles.

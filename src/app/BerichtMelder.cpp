@@ -1,0 +1,57 @@
+#include "BerichtMelder.h"
+
+#include "IBestandsKiezer.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+const QString strTitel = QStringLiteral("Zerbantiko");
+
+} // namespace
+
+void CBerichtMelder::Meld(const QString& strTekst)
+{
+    QMessageBox box(QMessageBox::Warning, strTitel, strTekst, QMessageBox::NoButton, m_pOuder);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+bool CBerichtMelder::VraagJaNee(const QString& strTekst)
+{
+    QMessageBox box(QMessageBox::Question, strTitel, strTekst, QMessageBox::NoButton, m_pOuder);
+    QPushButton* pJa = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton* pNee = box.addButton(QStringLiteral("Nee"), QMessageBox::NoRole);
+    box.setDefaultButton(pNee);
+    box.setEscapeButton(pNee);
+    box.exec();
+    return box.clickedButton() == pJa;
+}
+
+IMelder::Antwoord CBerichtMelder::VraagJaNeeAnnuleren(const QString& strTekst)
+{
+    QMessageBox box(QMessageBox::Question, strTitel, strTekst, QMessageBox::NoButton, m_pOuder);
+    QPushButton* pJa = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton* pNee = box.addButton(QStringLiteral("Nee"), QMessageBox::NoRole);
+    QPushButton* pAnnuleren = box.addButton(QStringLiteral("Annuleren"), QMessageBox::RejectRole);
+    box.setDefaultButton(pJa);
+    box.setEscapeButton(pAnnuleren);
+    box.exec();
+    if (box.clickedButton() == pJa)
+        return Antwoord::Ja;
+    if (box.clickedButton() == pNee)
+        return Antwoord::Nee;
+    return Antwoord::Annuleren;
+}
+
+QString CBestandsDialoog::KiesOpen(QWidget* pOuder)
+{
+    return QFileDialog::getOpenFileName(pOuder, QString(), QString(), QStringLiteral("Zerbantiko Files (*.zb)"));
+}
+
+QString CBestandsDialoog::KiesOpslaan(QWidget* pOuder, const QString& strVoorstel)
+{
+    return QFileDialog::getSaveFileName(pOuder, QString(), strVoorstel, QStringLiteral("Zerbantiko Files (*.zb)"));
+}

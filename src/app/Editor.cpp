@@ -1,0 +1,69 @@
+#include "Editor.h"
+
+#include "BerichtMelder.h"
+#include "IBestandsKiezer.h"
+#include "MainFrame.h"
+#include "designer/ZerbantikoView.h"
+#include "model/ZerbantikoDoc.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// With ZB_OPSTART_METEN set, the program reports how long it took until the
+// main window's first paint, and ends.
+class COpstartMeter : public QObject {
+public:
+    explicit COpstartMeter(const QElapsedTimer& klok)
+        : m_klok(klok)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override
+    {
+        if (pEvent->type() == QEvent::Paint && !m_bGemeld) {
+            m_bGemeld = true;
+            std::printf("opstart tot eerste tekening: %.1f ms\n", double(m_klok.nsecsElapsed()) / 1e6);
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(pObject, pEvent);
+    }
+
+private:
+    const QElapsedTimer& m_klok;
+    bool m_bGemeld = false;
+};
+
+} // namespace
+
+int StartEditor(QApplication& app, const QStringList& args)
+{
+    QElapsedTimer klok;
+    klok.start();
+    app.setApplicationName(QStringLiteral("Zerbantiko"));
+    app.setOrganizationName(QStringLiteral("Morvek"));
+
+    CZerbantikoDoc doc;
+    CBerichtMelder melder;
+    CBestandsDialoog kiezer;
+    doc.SetMelder(&melder);
+    doc.NieuwDocument();
+
+    CMainFrame frame(doc, melder, kiezer);
+    melder.SetOuder(&frame);
+    const QString strBestand = args.value(1);
+    COpstartMeter meter(klok);
+    if (qEnvironmentVariableIsSet("ZB_OPSTART_METEN"))
+        frame.Ontwerp()->installEventFilter(&meter);
+    frame.show();
+    if (!strBestand.isEmpty())
+        frame.OpenBestand(strBestand);
+    return app.exec();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QStringList>
+
+// The per-user settings under "Morvek" / "Zerbantiko".
+namespace Instellingen {
+
+// The tree pane's width at start: the stored "CxCur" (200 when none) when
+// it is at least 101, else 100.
+int BoomBreedte();
+// Written on exit: the tree's width as "CxCur", and 0 as "CyCur".
+void BewaarBoomBreedte(int nBreedte);
+
+// Up to ten recent project files, most recent first.
+QStringList RecenteBestanden();
+// Puts a file at the front of the list.
+QStringList VoegRecentToe(const QString& strPad);
+void VerwijderRecent(const QString& strPad);
+
+} // namespace Instellingen

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QMainWindow>
+
+class CZerbantikoDoc;
+class CZerbantikoView;
+class CViewBoom;
+class IMelder;
+class IBestandsKiezer;
+class QAction;
+class QMenu;
+class QSplitter;
+
+// The main window: menus, toolbar and status bar, and the project tree
+// beside the designer view in a splitter whose width is kept between runs.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    CMainFrame(CZerbantikoDoc& doc, IMelder& melder, IBestandsKiezer& kiezer, QWidget* pOuder = nullptr);
+
+    // Opens a project after asking about unsaved changes; false when it did not open.
+    bool OpenBestand(const QString& strPad);
+    // The question before unsaved work would be lost; false means: stop.
+    bool SaveModified();
+    bool Opslaan();
+    bool OpslaanAls();
+
+    CViewBoom* Boom() const { return m_pBoom; }
+    CZerbantikoView* Ontwerp() const { return m_pOntwerp; }
+    QSplitter* Splitter() const { return m_pSplitter; }
+    // By command id, as the menus and the tree's context menu know them.
+    QAction* Actie(int nId) const;
+
+public slots:
+    void WerkOpdrachtenBij();
+
+protected:
+    void closeEvent(QCloseEvent* pEvent) override;
+    void dragEnterEvent(QDragEnterEvent* pEvent) override;
+    void dropEvent(QDropEvent* pEvent) override;
+
+private:
+    QAction* MaakActie(int nId, const QString& strTekst, const QString& strPrompt, const QKeySequence& sneltoets = {});
+    void MaakMenus();
+    void MaakWerkbalk();
+    void WerkRecentBij();
+    void WerkTitelBij();
+    void OverZerbantiko();
+    void Afdrukken();
+    void Afdrukvoorbeeld();
+    void Afdrukinstellingen();
+
+    CZerbantikoDoc& m_doc;
+    IMelder& m_melder;
+    IBestandsKiezer& m_kiezer;
+    QSplitter* m_pSplitter = nullptr;
+    CViewBoom* m_pBoom = nullptr;
+    CZerbantikoView* m_pOntwerp = nullptr;
+    QMenu* m_pBestandMenu = nullptr;
+    QAction* m_pRecentPlaats = nullptr;
+    QList<QAction*> m_aRecent;
+    QHash<int, QAction*> m_acties;
+};

@@ -1,0 +1,261 @@
+#include "app/Instellingen.h"
+#include "app/MainFrame.h"
+#include "app/ViewBoom.h"
+#include "file/ProjectBestand.h"
+#include "model/ZerbantikoDoc.h"
+#include "support/FakeKiezer.h"
+#include "support/FakeMelder.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSettings>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+enum {
+    ID_NIEUW = 57600,
+    ID_OPEN = 57601,
+    ID_OPSLAAN = 57603,
+    ID_KOPIEREN = 57634,
+    ID_KNIPPEN = 57635,
+    ID_PLAKKEN = 57637,
+    ID_PAGINA = 32784,
+    ID_TEKST = 32780,
+    ID_AFBEELDING = 32779,
+    ID_KLEURVLAK = 32778,
+    ID_VERWIJDEREN = 32795,
+    ID_EIGENSCHAPPEN = 32796
+};
+
+class Editor : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        // Settings of this test only, never the user's.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath("instellingen"));
+        QSettings("Morvek", "Zerbantiko").clear();
+        doc.SetMelder(&melder);
+        doc.NieuwDocument();
+        frame = std::make_unique<CMainFrame>(doc, melder, kiezer);
+        frame->show();
+    }
+
+    QStringList BoomTeksten(const QTreeWidgetItem* pNode) const
+    {
+        QStringList a;
+        for (int i = 0; i < pNode->childCount(); ++i)
+            a << pNode->child(i)->text(0);
+        return a;
+    }
+    QTreeWidgetItem* ProjectNode() const { return frame->Boom()->topLevelItem(0); }
+    void Doe(int nId) { frame->Actie(nId)->trigger(); }
+    QString Bewaar(const char* szNaam)
+    {
+        const QString strPad = dir.filePath(szNaam);
+        EXPECT_TRUE(ProjectBestand::Opslaan(doc, strPad).Gelukt());
+        return strPad;
+    }
+
+    QTemporaryDir dir;
+    CZerbantikoDoc doc;
+    CFakeMelder melder;
+    CFakeKiezer kiezer;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+} // namespace
+
+TEST_F(Editor, InsertingThroughActionsUpdatesTreeAndSelection)
+{
+    EXPECT_FALSE(frame->Actie(ID_TEKST)->isEnabled()) << "no item while only the project is selected";
+    Doe(ID_PAGINA);
+    Doe(ID_PAGINA);
+    ASSERT_EQ(ProjectNode()->childCount(), 2);
+    EXPECT_EQ(BoomTeksten(ProjectNode()), (QStringList { "<nieuwe pagina>", "<nieuwe pagina> (1)" }));
+    EXPECT_EQ(frame->Boom()->currentItem(), ProjectNode()->child(1)) << "the new page is selected";
+    EXPECT_EQ(doc.GetGeselecteerd(), doc.m_project.GetKind(1));
+
+    EXPECT_TRUE(frame->Actie(ID_TEKST)->isEnabled());
+    Doe(ID_TEKST);
+    Doe(ID_KLEURVLAK);
+    Doe(ID_AFBEELDING);
+    // Each new item goes before the selected one and becomes the selection.
+    QTreeWidgetItem* pPagina = ProjectNode()->child(1);
+    EXPECT_EQ(BoomTeksten(pPagina),
+        (QStringList { "<nieuwe afbeelding> [1]", "<nieuw kleurvlak> [2]", "<nieuwe tekst> [3]" }));
+    EXPECT_EQ(frame->Boom()->currentItem(), pPagina->child(0));
+    EXPECT_EQ(doc.GetGeselecteerd(), doc.m_project.GetKind(1)->GetKind(0));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(frame->windowTitle().startsWith("<nieuw project>*"));
+    EXPECT_FALSE(frame->Actie(ID_EIGENSCHAPPEN)->isEnabled()) << "the dialogs come later";
+}
+
+TEST_F(Editor, ItemNodeNumbers)
+{
+    Doe(ID_PAGINA);
+    for (int i = 0; i < 12; ++i)
+        Doe(ID_TEKST);
+    const QStringList a = BoomTeksten(ProjectNode()->child(0));
+    ASSERT_EQ(a.size(), 12);
+    EXPECT_EQ(a[0], "<nieuwe tekst> (11) [1]");
+    EXPECT_EQ(a[8].right(3), "[9]");
+    EXPECT_EQ(a[9].right(3), "[0]");
+    EXPECT_EQ(a[10], "<nieuwe tekst> (1)");
+    EXPECT_EQ(a[11], "<nieuwe tekst>");
+}
+
+TEST_F(Editor, ClickingANodeSelectsItsElement)
+{
+    Doe(ID_PAGINA);
+    Doe(ID_TEKST);
+    Doe(ID_PAGINA);
+    CViewBoom* pBoom = frame->Boom();
+    QTreeWidgetItem* pTekst = ProjectNode()->child(0)->child(0);
+    const QRect r = pBoom->visualItemRect(pTekst);
+    QTest::mouseClick(pBoom->viewport(), Qt::LeftButton, {}, r.center());
+    EXPECT_EQ(doc.GetGeselecteerd(), doc.m_project.GetKind(0)->GetKind(0));
+    EXPECT_EQ(doc.m_nHuidigePagina, 0);
+    EXPECT_TRUE(frame->Actie(ID_KNIPPEN)->isEnabled());
+}
+
+TEST_F(Editor, CutDeleteAndPasteKeepTreeInStep)
+{
+    Doe(ID_PAGINA);
+    Doe(ID_TEKST);
+    Doe(ID_KLEURVLAK); // now selected, before the text
+    Doe(ID_KNIPPEN);
+    EXPECT_EQ(BoomTeksten(ProjectNode()->child(0)), (QStringList { "<nieuwe tekst> [1]" }));
+    EXPECT_EQ(frame->Boom()->currentItem(), ProjectNode()->child(0)) << "the selection moves to the page";
+    EXPECT_TRUE(frame->Actie(ID_PLAKKEN)->isEnabled());
+    Doe(ID_PLAKKEN); // on the page: at the page's own index, 0
+    EXPECT_EQ(BoomTeksten(ProjectNode()->child(0)), (QStringList { "<nieuw kleurvlak> [1]", "<nieuwe tekst> [2]" }));
+
+    melder.bJa = false;
+    frame->Boom()->setCurrentItem(ProjectNode()->child(0));
+    Doe(ID_VERWIJDEREN);
+    EXPECT_EQ(melder.aVragen.size(), 1);
+    EXPECT_EQ(ProjectNode()->childCount(), 1);
+    melder.bJa = true;
+    Doe(ID_VERWIJDEREN);
+    EXPECT_EQ(ProjectNode()->childCount(), 0);
+    EXPECT_EQ(frame->Boom()->currentItem(), ProjectNode());
+}
+
+TEST_F(Editor, ContextMenus)
+{
+    auto menu = [this] {
+        std::unique_ptr<QMenu> p(frame->Boom()->MaakContextMenu(frame.get()));
+        QStringList a;
+        for (QAction* pActie : p->actions())
+            a << (pActie->isSeparator() ? QStringLiteral("|") : pActie->text() + (pActie->isEnabled() ? "" : " -"));
+        return a;
+    };
+    EXPECT_EQ(menu(),
+        (QStringList { "Eigenschappen project -", "|", "Knippen -", QString::fromUtf8("Kopiëren -"), "Plakken -",
+            "Verwijderen -", "|", "Pagina invoegen" }));
+    Doe(ID_PAGINA);
+    EXPECT_EQ(menu(),
+        (QStringList { "Eigenschappen pagina -", "|", "Knippen -", QString::fromUtf8("Kopiëren"), "Plakken -",
+            "Verwijderen", "|", "Pagina invoegen", "|", "Tekst invoegen", "Afbeelding invoegen",
+            "Kleurvlak invoegen" }));
+    Doe(ID_KOPIEREN);
+    Doe(ID_TEKST);
+    EXPECT_EQ(menu(),
+        (QStringList { "Eigenschappen tekst -", "|", "Knippen", QString::fromUtf8("Kopiëren"), "Plakken", "Verwijderen",
+            "|", "Tekst invoegen", "Afbeelding invoegen", "Kleurvlak invoegen" }));
+    frame->Boom()->setCurrentItem(ProjectNode());
+    EXPECT_EQ(menu().value(4), "Plakken") << "a page on the clipboard can be pasted on the project";
+
+    // An entry runs its command.
+    std::unique_ptr<QMenu> p(frame->Boom()->MaakContextMenu(frame.get()));
+    p->actions().last()->trigger();
+    EXPECT_EQ(ProjectNode()->childCount(), 2);
+}
+
+TEST_F(Editor, UnsavedChangesQuestion)
+{
+    Doe(ID_PAGINA);
+    ASSERT_TRUE(doc.IsModified());
+    melder.antwoord = IMelder::Antwoord::Annuleren;
+    Doe(ID_NIEUW);
+    EXPECT_EQ(melder.aVragen.value(0), "Wijzigingen in <nieuw project> opslaan?");
+    EXPECT_EQ(doc.m_project.AantalKinderen(), 1) << "Annuleren cancels the new project";
+
+    const QString strAnder = Bewaar("ander.zb");
+    doc.SetModifiedFlag();
+    kiezer.strOpen = strAnder;
+    Doe(ID_OPEN);
+    EXPECT_EQ(kiezer.nOpenGevraagd, 0) << "cancelled before the file dialog";
+
+    melder.antwoord = IMelder::Antwoord::Nee;
+    Doe(ID_NIEUW);
+    EXPECT_EQ(doc.m_project.AantalKinderen(), 0);
+    EXPECT_FALSE(doc.IsModified());
+
+    // Ja saves first, under a name the user chooses.
+    Doe(ID_PAGINA);
+    melder.antwoord = IMelder::Antwoord::Ja;
+    kiezer.strOpslaan = dir.filePath("eerst");
+    Doe(ID_NIEUW);
+    EXPECT_EQ(kiezer.aVoorstellen.value(0), "<nieuw project>.zb");
+    CZerbantikoDoc terug;
+    ASSERT_TRUE(ProjectBestand::Open(terug, dir.filePath("eerst.zb")).Gelukt());
+    EXPECT_EQ(terug.m_project.AantalKinderen(), 1);
+    EXPECT_EQ(doc.m_project.AantalKinderen(), 0);
+
+    // Closing asks too.
+    Doe(ID_PAGINA);
+    melder.antwoord = IMelder::Antwoord::Annuleren;
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible());
+}
+
+TEST_F(Editor, OpeningFilesAndTheRecentList)
+{
+    Doe(ID_PAGINA);
+    doc.m_project.m_strNaam = "Kerstavond";
+    const QString strPad = Bewaar("kerst.zb");
+    doc.NieuwDocument();
+    ASSERT_TRUE(frame->OpenBestand(strPad));
+    EXPECT_EQ(ProjectNode()->text(0), "Kerstavond");
+    EXPECT_EQ(ProjectNode()->childCount(), 1);
+    EXPECT_EQ(frame->windowTitle(), "kerst.zb - Zerbantiko");
+    EXPECT_EQ(Instellingen::RecenteBestanden().value(0), strPad);
+
+    QFile kapot(dir.filePath("kapot.zb"));
+    ASSERT_TRUE(kapot.open(QIODevice::WriteOnly));
+    kapot.write("\x05Zerb");
+    kapot.close();
+    EXPECT_FALSE(frame->OpenBestand(kapot.fileName()));
+    EXPECT_EQ(melder.aMeldingen.value(0), "Attempted to access " + kapot.fileName() + " past its end.");
+    EXPECT_EQ(doc.m_project.m_strNaam, "Kerstavond") << "the open project stays";
+
+    for (int i = 0; i < 12; ++i)
+        Instellingen::VoegRecentToe(dir.filePath(QStringLiteral("p%1.zb").arg(i)));
+    const QStringList a = Instellingen::RecenteBestanden();
+    EXPECT_EQ(a.size(), 10);
+    EXPECT_EQ(a.value(0), dir.filePath("p11.zb"));
+}
+
+TEST_F(Editor, TreeWidthIsKept)
+{
+    const std::pair<int, int> aGevallen[] = { { 80, 100 }, { 350, 350 }, { 101, 101 } };
+    for (const auto& [nOpgeslagen, nBreedte] : aGevallen) {
+        QSettings("Morvek", "Zerbantiko").setValue("Schermindeling/CxCur", nOpgeslagen);
+        EXPECT_EQ(Instellingen::BoomBreedte(), nBreedte) << nOpgeslagen;
+    }
+    QSettings("Morvek", "Zerbantiko").remove("Schermindeling/CxCur");
+    EXPECT_EQ(Instellingen::BoomBreedte(), 200);
+
+    frame->Splitter()->setSizes({ 260, 700 });
+    ASSERT_TRUE(frame->close());
+    QSettings s("Morvek", "Zerbantiko");
+    EXPECT_EQ(s.value("Schermindeling/CxCur").toInt(), 260);
+    EXPECT_EQ(s.value("Schermindeling/CyCur").toInt(), 0);
+}
