@@ -7,7 +7,9 @@
 #include "support/FakeMelder.h"
 
 #include <QAction>
+#include <QDropEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QSettings>
 #include <QSplitter>
 #include <QTemporaryDir>
@@ -258,4 +260,35 @@ TEST_F(Editor, TreeWidthIsKept)
     QSettings s("Morvek", "Zerbantiko");
     EXPECT_EQ(s.value("Schermindeling/CxCur").toInt(), 260);
     EXPECT_EQ(s.value("Schermindeling/CyCur").toInt(), 0);
+}
+
+TEST_F(Editor, DroppedFileOpens)
+{
+    Doe(ID_PAGINA);
+    doc.m_project.m_strNaam = "Gesleept";
+    const QString strPad = Bewaar("sleep.zb");
+    doc.NieuwDocument();
+    auto* pData = new QMimeData;
+    pData->setUrls({ QUrl::fromLocalFile(strPad) });
+    QDragEnterEvent binnen(QPoint(10, 10), Qt::CopyAction, pData, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(frame.get(), &binnen);
+    EXPECT_TRUE(binnen.isAccepted());
+    QDropEvent los(QPointF(10, 10), Qt::CopyAction, pData, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(frame.get(), &los);
+    EXPECT_EQ(doc.m_project.m_strNaam, "Gesleept");
+    EXPECT_EQ(ProjectNode()->childCount(), 1);
+    delete pData;
+}
+
+TEST_F(Editor, RenamedElementsShowTheirNewName)
+{
+    Doe(ID_PAGINA);
+    Doe(ID_TEKST);
+    CDataItemBasis* pTekst = doc.GetGeselecteerd();
+    pTekst->m_strNaam = "Welkom [T2]";
+    doc.UpdateAllViews(nullptr, 2, pTekst);
+    EXPECT_EQ(ProjectNode()->child(0)->child(0)->text(0), "Welkom [T2] [1]");
+    doc.m_project.m_strNaam = "Avond";
+    doc.UpdateAllViews(nullptr, 2, &doc.m_project);
+    EXPECT_EQ(ProjectNode()->text(0), "Avond");
 }
