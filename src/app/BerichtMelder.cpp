@@ -1,8 +1,6 @@
 #include "BerichtMelder.h"
 
-#include "IBestandsKiezer.h"
 
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -44,14 +42,4 @@ IMelder::Antwoord CBerichtMelder::VraagJaNeeAnnuleren(const QString& strTekst)
     if (box.clickedButton() == pNee)
         return Antwoord::Nee;
     return Antwoord::Annuleren;
-}
-
-QString CBestandsDialoog::KiesOpen(QWidget* pOuder)
-{
-    return QFileDialog::getOpenFileName(pOuder, QString(), QString(), QStringLiteral("Zerbantiko Files (*.zb)"));
-}
-
-QString CBestandsDialoog::KiesOpslaan(QWidget* pOuder, const QString& strVoorstel)
-{
-    return QFileDialog::getSaveFileName(pOuder, QString(), strVoorstel, QStringLiteral("Zerbantiko Files (*.zb)"));
 }
