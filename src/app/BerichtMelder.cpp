@@ -1,6 +1,5 @@
 #include "BerichtMelder.h"
 
-
 #include <QMessageBox>
 #include <QPushButton>
 

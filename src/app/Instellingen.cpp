@@ -72,4 +72,20 @@ void VerwijderRecent(const QString& strPad)
     BewaarRecent(a);
 }
 
+QSet<int> VerborgenKnoppen()
+{
+    QSet<int> s;
+    for (const QVariant& v : Opslag().value(QStringLiteral("Werkbalk/Verborgen")).toList())
+        s.insert(v.toInt());
+    return s;
+}
+
+void BewaarVerborgenKnoppen(const QSet<int>& verborgen)
+{
+    QVariantList a;
+    for (int n : verborgen)
+        a << n;
+    Opslag().setValue(QStringLiteral("Werkbalk/Verborgen"), a);
+}
+
 } // namespace Instellingen

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QStringList>
 
 // The per-user settings under "Morvek" / "Zerbantiko".
@@ -16,5 +17,9 @@ QStringList RecenteBestanden();
 // Puts a file at the front of the list.
 QStringList VoegRecentToe(const QString& strPad);
 void VerwijderRecent(const QString& strPad);
+
+// The command ids of the toolbar buttons the user hid ("Aanpassen...").
+QSet<int> VerborgenKnoppen();
+void BewaarVerborgenKnoppen(const QSet<int>& verborgen);
 
 } // namespace Instellingen

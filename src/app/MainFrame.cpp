@@ -3,6 +3,7 @@
 #include "IBestandsKiezer.h"
 #include "Instellingen.h"
 #include "ViewBoom.h"
+#include "WerkbalkDialoog.h"
 #include "designer/ZerbantikoView.h"
 #include "file/ProjectBestand.h"
 #include "model/IMelder.h"
@@ -280,20 +281,63 @@ void CMainFrame::MaakWerkbalk()
     for (const auto& [nId, szTeken, kleur] : aIcoon)
         Actie(nId)->setIcon(Icoon(QString::fromUtf8(szTeken), kleur));
 
-    QToolBar* pBalk = addToolBar(QStringLiteral("Standaard"));
-    pBalk->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    pBalk->setObjectName(QStringLiteral("Standaard"));
-    pBalk->setIconSize(QSize(16, 16));
-    const int aIds[] = { ID_NIEUW, ID_OPEN, ID_OPSLAAN, 0, ID_KNIPPEN, ID_KOPIEREN, ID_PLAKKEN, 0, ID_AFDRUKKEN,
-        ID_OVER, 0, ID_PAGINA, 0, ID_TEKST, ID_AFBEELDING, ID_KLEURVLAK, 0, ID_EIGENSCHAPPEN, 0, ID_GONG, 0,
-        ID_SHOW_START, ID_SHOW_STOP };
-    for (int nId : aIds) {
-        if (nId == 0)
-            pBalk->addSeparator();
-        else
-            pBalk->addAction(Actie(nId));
+    m_pWerkbalk = addToolBar(QStringLiteral("Standaard"));
+    m_pWerkbalk->setObjectName(QStringLiteral("Standaard"));
+    m_pWerkbalk->setIconSize(QSize(16, 16));
+    m_pWerkbalk->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    VulWerkbalk();
+    connect(Actie(ID_WERKBALK), &QAction::toggled, m_pWerkbalk, &QWidget::setVisible);
+}
+
+const QList<int>& CMainFrame::WerkbalkIndeling()
+{
+    static const QList<int> aIds { ID_NIEUW, ID_OPEN, ID_OPSLAAN, 0, ID_KNIPPEN, ID_KOPIEREN, ID_PLAKKEN, 0,
+        ID_AFDRUKKEN, ID_OVER, 0, ID_PAGINA, 0, ID_TEKST, ID_AFBEELDING, ID_KLEURVLAK, 0, ID_EIGENSCHAPPEN, 0, ID_GONG,
+        0, ID_SHOW_START, ID_SHOW_STOP };
+    return aIds;
+}
+
+void CMainFrame::VulWerkbalk()
+{
+    const QSet<int> verborgen = Instellingen::VerborgenKnoppen();
+    m_pWerkbalk->clear();
+    bool bScheiding = false;
+    for (int nId : WerkbalkIndeling()) {
+        if (nId == 0) {
+            bScheiding = !m_pWerkbalk->actions().isEmpty();
+            continue;
+        }
+        if (verborgen.contains(nId))
+            continue;
+        if (bScheiding)
+            m_pWerkbalk->addSeparator();
+        bScheiding = false;
+        m_pWerkbalk->addAction(Actie(nId));
     }
-    connect(Actie(ID_WERKBALK), &QAction::toggled, pBalk, &QWidget::setVisible);
+}
+
+void CMainFrame::Aanpassen()
+{
+    QList<QPair<int, QAction*>> aKnoppen;
+    for (int nId : WerkbalkIndeling()) {
+        if (nId != 0)
+            aKnoppen << qMakePair(nId, Actie(nId));
+    }
+    CWerkbalkDialoog dlg(aKnoppen, Instellingen::VerborgenKnoppen(), this);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    Instellingen::BewaarVerborgenKnoppen(dlg.Verborgen());
+    VulWerkbalk();
+}
+
+QMenu* CMainFrame::createPopupMenu()
+{
+    QMenu* pMenu = QMainWindow::createPopupMenu();
+    if (!pMenu)
+        pMenu = new QMenu(this);
+    pMenu->addSeparator();
+    connect(pMenu->addAction(QStringLiteral("Aanpassen...")), &QAction::triggered, this, &CMainFrame::Aanpassen);
+    return pMenu;
 }
 
 void CMainFrame::WerkOpdrachtenBij()

@@ -10,6 +10,7 @@ class IBestandsKiezer;
 class QAction;
 class QMenu;
 class QSplitter;
+class QToolBar;
 
 // The main window: menus, toolbar and status bar, and the project tree
 // beside the designer view in a splitter whose width is kept between runs.
@@ -32,6 +33,12 @@ public:
     // By command id, as the menus and the tree's context menu know them.
     QAction* Actie(int nId) const;
 
+    // The toolbar's buttons by command id, in order; 0 is a separator.
+    static const QList<int>& WerkbalkIndeling();
+    QToolBar* Werkbalk() const { return m_pWerkbalk; }
+    void Aanpassen();
+    QMenu* createPopupMenu() override;
+
 public slots:
     void WerkOpdrachtenBij();
 
@@ -44,6 +51,8 @@ private:
     QAction* MaakActie(int nId, const QString& strTekst, const QString& strPrompt, const QKeySequence& sneltoets = {});
     void MaakMenus();
     void MaakWerkbalk();
+    // Fills the toolbar with the buttons the user keeps.
+    void VulWerkbalk();
     void WerkRecentBij();
     void WerkTitelBij();
     void OverZerbantiko();
@@ -57,6 +66,7 @@ private:
     QSplitter* m_pSplitter = nullptr;
     CViewBoom* m_pBoom = nullptr;
     CZerbantikoView* m_pOntwerp = nullptr;
+    QToolBar* m_pWerkbalk = nullptr;
     QMenu* m_pBestandMenu = nullptr;
     QAction* m_pRecentPlaats = nullptr;
     QList<QAction*> m_aRecent;

@@ -2,7 +2,6 @@
 
 #include <QStringList>
 
-
 // The options that run without a window: --dump and --render.
 namespace Opdrachtregel {
 

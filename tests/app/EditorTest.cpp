@@ -14,6 +14,7 @@
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -291,4 +292,26 @@ TEST_F(Editor, RenamedElementsShowTheirNewName)
     doc.m_project.m_strNaam = "Avond";
     doc.UpdateAllViews(nullptr, 2, &doc.m_project);
     EXPECT_EQ(ProjectNode()->text(0), "Avond");
+}
+
+TEST_F(Editor, ToolbarButtonsCanBeHiddenAndStayHidden)
+{
+    auto knoppen = [](const QToolBar* pBalk) {
+        QStringList a;
+        for (QAction* p : pBalk->actions())
+            a << (p->isSeparator() ? QStringLiteral("|") : p->text().section(u'\t', 0, 0).remove(u'&'));
+        return a;
+    };
+    EXPECT_EQ(knoppen(frame->Werkbalk()).size(), 23);
+    EXPECT_EQ(knoppen(frame->Werkbalk()).mid(0, 5), (QStringList { "Nieuw", "Open...", "Opslaan", "|", "Knippen" }));
+
+    // Hiding a whole group leaves no doubled separator behind.
+    Instellingen::BewaarVerborgenKnoppen({ ID_KNIPPEN, ID_KOPIEREN, ID_PLAKKEN, 32785 });
+    CMainFrame ander(doc, melder, kiezer);
+    const QStringList a = knoppen(ander.Werkbalk());
+    EXPECT_EQ(a.mid(0, 6), (QStringList { "Nieuw", "Open...", "Opslaan", "|", "Afdrukken...", "Over Zerbantiko..." }));
+    EXPECT_FALSE(a.contains("Gong"));
+    EXPECT_EQ(a.count("|"), 5) << "six groups remain";
+    std::unique_ptr<QMenu> pMenu(ander.createPopupMenu());
+    EXPECT_EQ(pMenu->actions().last()->text(), "Aanpassen...");
 }
