@@ -168,10 +168,8 @@ void CPaginaTekenaar::TekenKleurvlak(
 {
     const CRect r = KleurvlakRect(item, t.W(), t.H());
     const bool bEllips = IsEllips(item);
-    if (item.m_nKleurvlakMaat >= 0 && item.m_nKleurvlakMaat <= 2) {
-        t.DrawWithOpacity(item.m_nDekkingKleurvlak, r,
-            [&](QPainter& p) { CTekenaar::FillShape(p, r, item.m_clrKleurvlak, bEllips); });
-    }
+    if (item.m_nKleurvlakMaat >= 0 && item.m_nKleurvlakMaat <= 2)
+        t.FillWithOpacity(r, item.m_clrKleurvlak, item.m_nDekkingKleurvlak, bEllips);
     TekenRand(t, item, r);
     item.m_rectScherm = r;
     if (m_variant == Variant::Presentatie)

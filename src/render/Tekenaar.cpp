@@ -72,6 +72,16 @@ void CTekenaar::Bewaar(const QRect& r)
         std::memcpy(m_voor.scanLine(y), m_pagina.constScanLine(r.top() + y) + r.left() * 4, size_t(nBytes));
 }
 
+void CTekenaar::FillWithOpacity(const CRect& r, COLORREF clr, int nDekking, bool bEllips)
+{
+    if (m_methode == Methode::Snel && !bEllips) {
+        if (!r.IsEmpty())
+            OverlayColour(r, clr, nDekking);
+        return;
+    }
+    DrawWithOpacity(nDekking, r, [&](QPainter& p) { FillShape(p, r, clr, bEllips); });
+}
+
 void CTekenaar::OverlayColour(const CRect& r, COLORREF clr, int nDekking)
 {
     Mengen::MengKleur(m_pagina, NaarQRect(r), clr, Mengen::Alpha(nDekking));

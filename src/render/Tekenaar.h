@@ -28,6 +28,10 @@ public:
 
     // stap draws opaquely; it must stay inside bereik (for the quick way).
     void DrawWithOpacity(int nDekking, const CRect& bereik, const std::function<void(QPainter&)>& stap);
+    // A shape filled with the colour at the opacity. A rectangle drawn
+    // opaquely and then mixed is the colour mixed over its area, which the
+    // quick way does in one pass.
+    void FillWithOpacity(const CRect& r, COLORREF clr, int nDekking, bool bEllips);
     // Lays a colour over r at the opacity.
     void OverlayColour(const CRect& r, COLORREF clr, int nDekking);
     // Opaque drawing without mixing (backgrounds, frames, marks).
