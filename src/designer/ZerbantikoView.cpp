@@ -60,18 +60,10 @@ void CZerbantikoView::TekenMarkeringen(CTekenaar& t, CDataItemBasis& item)
 
 QImage CZerbantikoView::OnDraw(const QSize& client)
 {
-    QImage venster(client, QImage::Format_RGB32);
-    venster.fill(QColor(128, 128, 128));
-    {
-        QPainter p(&venster);
-        p.setPen(Qt::black);
-        p.drawRect(0, 0, client.width() - 1, client.height() - 1);
-    }
     CDataItemProject& project = m_doc.m_project;
     m_rectClient = { 0, 0, client.width(), client.height() };
-    m_rectUitvoer = Geometrie::ComputeOutputRect(m_rectClient, KiesMonitor(project).GeefRechthoek());
-    project.m_sizeDoel = { m_rectUitvoer.Width(), m_rectUitvoer.Height() };
-    project.m_rectMonitor = m_rectUitvoer;
+    QImage venster
+        = CPaginaTekenaar::TekenVenster(client, KiesMonitor(project).GeefRechthoek(), project, m_rectUitvoer);
     if (m_rectUitvoer.IsEmpty())
         return venster;
 

@@ -31,7 +31,6 @@ public:
         return Geschaald(beeld, bron, grootte, SLaag {});
     }
 
-    void Leeg() { m_lijst.clear(); }
     qint64 Bytes() const;
 
 private:

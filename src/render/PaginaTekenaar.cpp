@@ -288,8 +288,8 @@ void CPaginaTekenaar::DrawSelectionIndicator(
     painter.fillRect(lijn, NaarQColor(pagina.m_clrRand));
 }
 
-QImage CPaginaTekenaar::TekenVenster(const QSize& client, const CRect& monitor, CDataItemPagina* pPagina,
-    CDataItemProject& project, const CDataItemBasis* pGeselecteerd)
+QImage CPaginaTekenaar::TekenVenster(
+    const QSize& client, const CRect& monitor, CDataItemProject& project, CRect& uitvoer)
 {
     QImage venster(client, QImage::Format_RGB32);
     venster.fill(QColor(128, 128, 128));
@@ -298,17 +298,9 @@ QImage CPaginaTekenaar::TekenVenster(const QSize& client, const CRect& monitor, 
         p.setPen(Qt::black);
         p.drawRect(0, 0, client.width() - 1, client.height() - 1);
     }
-    const CRect uitvoer = ComputeOutputRect({ 0, 0, client.width(), client.height() }, monitor);
+    uitvoer = ComputeOutputRect({ 0, 0, client.width(), client.height() }, monitor);
     project.m_sizeDoel = { uitvoer.Width(), uitvoer.Height() };
     project.m_rectMonitor = uitvoer;
-    if (!pPagina || uitvoer.IsEmpty())
-        return venster;
-
-    QImage pagina(uitvoer.Width(), uitvoer.Height(), QImage::Format_RGB32);
-    DrawPage(pagina, *pPagina, project, pGeselecteerd);
-    DrawSelectionIndicator(pagina, *pPagina, project, pGeselecteerd);
-    QPainter p(&venster);
-    p.drawImage(uitvoer.left, uitvoer.top, pagina);
     return venster;
 }
 

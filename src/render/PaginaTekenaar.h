@@ -32,10 +32,10 @@ public:
     void DrawSelectionIndicator(QImage& bitmap, const CDataItemPagina& pagina, const CDataItemProject& project,
         const CDataItemBasis* pGeselecteerd = nullptr);
 
-    // The whole client area of a window: grey around the page's output
-    // rectangle, which is stored in the project; the page in it.
-    QImage TekenVenster(const QSize& client, const CRect& monitor, CDataItemPagina* pPagina, CDataItemProject& project,
-        const CDataItemBasis* pGeselecteerd = nullptr);
+    // The client area of a window before the page goes in: grey with a black
+    // outline. The output rectangle for the monitor's shape is stored in the
+    // project (size and rectangle), as every window's paint does, and returned.
+    static QImage TekenVenster(const QSize& client, const CRect& monitor, CDataItemProject& project, CRect& uitvoer);
 
     // Entry i: the rectangle item i of the last drawn page covered.
     const std::vector<CRect>& ItemRechthoeken() const { return m_aItemRect; }

@@ -23,8 +23,6 @@ public:
     // The text as DrawTextBox shows it: one line, the box's top-left at (0, 0).
     const SBeeld& Beeld(const QString& strTekst, const QFont& font, QRgb kleur);
 
-    void Leeg() { m_lijst.clear(); }
-
 private:
     struct SIngang {
         QString strTekst;
