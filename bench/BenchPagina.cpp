@@ -4,6 +4,7 @@
 #include "model/DataItemPaginaItem.h"
 #include "model/DataItemProject.h"
 #include "render/GeschaaldeAfbeeldingen.h"
+#include "render/Klok.h"
 #include "render/PaginaTekenaar.h"
 
 #include <QGuiApplication>
@@ -76,7 +77,7 @@ std::unique_ptr<SPagina> ZwarePagina(int nFotoW, int nFotoH)
 
         auto b = std::make_unique<CDataItemPaginaItem>();
         b->InitTemplate();
-        b->m_nItemSoort = 1;
+        b->m_nItemSoort = ItemSoort::Afbeelding;
         b->m_strAfbeelding = strKlein;
         b->m_picture.Load(strKlein);
         b->m_nManierVanTonen = i % 3;
@@ -92,7 +93,7 @@ std::unique_ptr<SPagina> ZwarePagina(int nFotoW, int nFotoH)
         for (int vorm : { 2, 0 }) {
             auto v = std::make_unique<CDataItemPaginaItem>();
             v->InitTemplate();
-            v->m_nItemSoort = 2;
+            v->m_nItemSoort = ItemSoort::Kleurvlak;
             v->m_bKleurvlak = 1;
             v->m_bTekstTonen = 0;
             v->m_nVorm = vorm;
@@ -117,11 +118,12 @@ void Componeer(benchmark::State& state, CTekenaar::Methode methode, int nFotoW, 
     const int W = int(state.range(0)), H = int(state.range(1));
     auto p = ZwarePagina(nFotoW, nFotoH);
     p->project.m_sizeDoel = { W, H };
-    CPaginaTekenaar tekenaar(CPaginaTekenaar::Variant::Presentatie, methode);
+    const CSysteemKlok klok;
+    CPaginaTekenaar tekenaar(CPaginaTekenaar::Variant::Presentatie, klok, methode);
     QImage beeld(W, H, QImage::Format_RGB32);
-    tekenaar.DrawPage(beeld, *p->pPagina, p->project); // pictures scaled once, outside the measurement
+    tekenaar.DrawPage(beeld, *p->pPagina, nullptr); // pictures scaled once, outside the measurement
     for (auto _ : state) {
-        tekenaar.DrawPage(beeld, *p->pPagina, p->project);
+        tekenaar.DrawPage(beeld, *p->pPagina);
         tekenaar.DrawSelectionIndicator(beeld, *p->pPagina, p->project);
         benchmark::ClobberMemory();
     }

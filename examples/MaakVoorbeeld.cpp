@@ -168,14 +168,14 @@ int main(int argc, char** argv)
     // Welcome page: photo zoomed to fill, a darkening layer, clock and date.
     CDataItemBasis* pWelkom = Pagina(doc, "Welkom");
     pWelkom->m_strAfbeelding = strZon;
-    pWelkom->m_nManierVanTonen = 2;
+    pWelkom->m_nManierVanTonen = Manier::Zoomen;
     pWelkom->m_clrKleurlaag = 0x000000;
     pWelkom->m_nDekkingKleurlaag = 35;
     pWelkom->m_picture.Load(strZon);
     CDataItemBasis* pTitel = Tekst(doc, pWelkom, "Welkom bij de clubavond", 50, 80, 11, 0xFFFFFF);
     pTitel->m_bVet = 1;
     pTitel->m_bKleurvlak = 1;
-    pTitel->m_nKleurvlakMaat = 1;
+    pTitel->m_nKleurvlakMaat = BandMaat::VolleBreedte;
     pTitel->m_clrKleurlaag = 0x402000;
     pTitel->m_nDekkingKleurlaag = 55;
     CDataItemBasis* pKlok = Tekst(doc, pWelkom, "[T2]", 50, 50, 20, 0xF0F0FF);
@@ -183,16 +183,16 @@ int main(int argc, char** argv)
     pKlok->m_nDekkingTekst = 85;
     Tekst(doc, pWelkom, "[DD] [D2]", 50, 32, 6, 0xE0E0E0);
     CDataItemBasis* pVerder = Tekst(doc, pWelkom, "Naar het programma  \u25B6", 96, 6, 4, 0xFFFFFF);
-    pVerder->m_nAnkerH = 2;
-    pVerder->m_nAnkerV = 2;
+    pVerder->m_nAnkerH = Uitlijning::Eind;
+    pVerder->m_nAnkerV = Uitlijning::Eind;
     NaarPagina(pVerder, "Programma");
     CDataItemBasis* pLogo = Item(doc, pWelkom, 2);
     pLogo->m_strAfbeelding = strLogo;
     pLogo->m_picture.Load(strLogo);
     pLogo->m_dAnkerX = 3;
     pLogo->m_dAnkerY = 97;
-    pLogo->m_nAnkerH = 0;
-    pLogo->m_nAnkerV = 0;
+    pLogo->m_nAnkerH = Uitlijning::Begin;
+    pLogo->m_nAnkerV = Uitlijning::Begin;
     pLogo->m_dBreedte = 9;
     pLogo->m_dHoogte = 16;
 
@@ -203,21 +203,21 @@ int main(int argc, char** argv)
     pProgramma->m_bSelectieZichtbaar = 1;
     pProgramma->m_nSelectieItem = 1;
     pProgramma->m_dRandbreedte = 0.5;
-    Tekst(doc, pProgramma, "Programma", 8, 88, 10, 0x00D0FF)->m_nAnkerH = 0;
+    Tekst(doc, pProgramma, "Programma", 8, 88, 10, 0x00D0FF)->m_nAnkerH = Uitlijning::Begin;
     const char* aPunten[][2] = { { "1.  Foto's van de zomer", "Foto's" }, { "2.  De tuinwedstrijd", "Tuin" },
         { "3.  Vormen en kleuren", "Vormen" }, { "4.  De uitslag", "Uitslag" } };
     for (int i = 0; i < 4; ++i) {
         CDataItemBasis* p = Tekst(doc, pProgramma, aPunten[i][0], 10, 68 - i * 14, 6, 0xFFFFFF);
-        p->m_nAnkerH = 0;
+        p->m_nAnkerH = Uitlijning::Begin;
         p->m_bKleurvlak = 1;
-        p->m_nKleurvlakMaat = 0;
+        p->m_nKleurvlakMaat = BandMaat::Eigen;
         p->m_clrKleurlaag = 0x805020;
         p->m_nDekkingKleurlaag = 60;
         NaarPagina(p, aPunten[i][1]);
     }
     CDataItemBasis* pTerug = Item(doc, pProgramma, 3);
     pTerug->m_strNaam = "Terug";
-    pTerug->m_nVorm = 3;
+    pTerug->m_nVorm = Vorm::GelijkeZijden | Vorm::Ellips;
     pTerug->m_dBreedte = 6;
     pTerug->m_dAnkerX = 92;
     pTerug->m_dAnkerY = 12;
@@ -242,12 +242,12 @@ int main(int argc, char** argv)
         p->m_clrRand = 0xE0E0E0;
         p->m_strOpdracht = p->m_strAfbeelding;
         CDataItemBasis* pOnder = Tekst(doc, pFotos, aModi[i], 18 + i * 32, 18, 3, 0xC0C0C0);
-        pOnder->m_nAnkerV = 0;
+        pOnder->m_nAnkerV = Uitlijning::Begin;
     }
     CDataItemBasis* pFilter = Item(doc, pFotos, 2);
     pFilter->m_strAfbeelding = strZon;
     pFilter->m_picture.Load(strZon);
-    pFilter->m_nManierVanTonen = 2;
+    pFilter->m_nManierVanTonen = Manier::Zoomen;
     pFilter->m_dAnkerX = 50;
     pFilter->m_dAnkerY = 92;
     pFilter->m_dBreedte = 90;
@@ -261,7 +261,7 @@ int main(int argc, char** argv)
     CDataItemBasis* pTuin = Pagina(doc, "Tuin");
     pTuin->m_strAfbeelding = strTulpen;
     pTuin->m_picture.Load(strTulpen);
-    pTuin->m_nManierVanTonen = 0;
+    pTuin->m_nManierVanTonen = Manier::Passend;
     pTuin->m_clrKleurvlak = 0x103010;
     pTuin->m_clrKleurlaag = 0x00FFFF;
     pTuin->m_nDekkingKleurlaag = 15;
@@ -295,7 +295,7 @@ int main(int argc, char** argv)
     }
     CDataItemBasis* pBalk = Item(doc, pVormen, 3);
     pBalk->m_strNaam = "balk";
-    pBalk->m_nKleurvlakMaat = 1;
+    pBalk->m_nKleurvlakMaat = BandMaat::VolleBreedte;
     pBalk->m_dAnkerY = 12;
     pBalk->m_dHoogte = 8;
     pBalk->m_clrKleurvlak = 0x000000;
@@ -310,13 +310,13 @@ int main(int argc, char** argv)
     for (int i = 0; i < 3; ++i) {
         CDataItemBasis* pPlaats
             = Tekst(doc, pUitslag, QStringLiteral("%1.").arg(i + 1).toUtf8().constData(), 30, 66 - i * 16, 7, 0xFFFFFF);
-        pPlaats->m_nAnkerH = 2;
+        pPlaats->m_nAnkerH = Uitlijning::Eind;
         CDataItemBasis* pNaam = Tekst(doc, pUitslag, aNamen[i], 34, 66 - i * 16, 7, i == 0 ? 0x30D0FF : 0xFFFFFF);
-        pNaam->m_nAnkerH = 0;
+        pNaam->m_nAnkerH = Uitlijning::Begin;
         pNaam->m_bOnderlijnen = i == 0;
     }
     CDataItemBasis* pVoet = Tekst(doc, pUitslag, "[N], [DD] [Dd] [DM] [DJ]", 50, 5, 3, 0xA0A0A0);
-    pVoet->m_nAnkerV = 2;
+    pVoet->m_nAnkerV = Uitlijning::Eind;
 
     doc.Selecteer(-1, -1);
     const CBestandsResultaat r = ProjectBestand::Opslaan(doc, strPad);

@@ -2,14 +2,18 @@
 
 #include "BerichtMelder.h"
 #include "IBestandsKiezer.h"
+#include "Iconen.h"
 #include "MainFrame.h"
 #include "designer/ZerbantikoView.h"
 #include "model/ZerbantikoDoc.h"
+#include "render/Klok.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -49,6 +53,11 @@ int StartEditor(QApplication& app, const QStringList& args)
     klok.start();
     app.setApplicationName(QStringLiteral("Zerbantiko"));
     app.setOrganizationName(QStringLiteral("Morvek"));
+    // Qt's own dialogs (open, save, print, colours) speak Dutch like the rest.
+    QTranslator vertaling;
+    if (vertaling.load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&vertaling);
+    Iconen::KiesThema();
 
     CZerbantikoDoc doc;
     CBerichtMelder melder;
@@ -56,7 +65,8 @@ int StartEditor(QApplication& app, const QStringList& args)
     doc.SetMelder(&melder);
     doc.NieuwDocument();
 
-    CMainFrame frame(doc, melder, kiezer);
+    const CSysteemKlok systeemKlok;
+    CMainFrame frame(doc, melder, kiezer, systeemKlok);
     melder.SetOuder(&frame);
     const QString strBestand = args.value(1);
     COpstartMeter meter(klok);

@@ -30,7 +30,6 @@ int BoomBreedte()
 {
     QSettings s = Opslag();
     const int n = s.value(QStringLiteral("Schermindeling/CxCur"), 200).toInt();
-    (void)s.value(QStringLiteral("Schermindeling/CyCur"), 300).toInt(); // read, not used
     return n >= 101 ? n : 100;
 }
 

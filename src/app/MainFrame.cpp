@@ -1,13 +1,17 @@
 #include "MainFrame.h"
 
 #include "IBestandsKiezer.h"
+#include "Iconen.h"
 #include "Instellingen.h"
+#include "OpdrachtIds.h"
 #include "ViewBoom.h"
 #include "WerkbalkDialoog.h"
 #include "designer/ZerbantikoView.h"
 #include "file/ProjectBestand.h"
 #include "model/IMelder.h"
+#include "model/Versie.h"
 #include "model/ZerbantikoDoc.h"
+#include "render/Geometrie.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,6 +27,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -31,81 +36,81 @@
 
 namespace {
 
-// Command ids of the menus, toolbar and context menus.
-enum : int {
-    ID_NIEUW = 57600,
-    ID_OPEN = 57601,
-    ID_OPSLAAN = 57603,
-    ID_OPSLAAN_ALS = 57604,
-    ID_AFDRUKINSTELLING = 57606,
-    ID_AFDRUKKEN = 57607,
-    ID_AFDRUKVOORBEELD = 57609,
-    ID_ONGEDAAN = 57643,
-    ID_KNIPPEN = 57635,
-    ID_KOPIEREN = 57634,
-    ID_PLAKKEN = 57637,
-    ID_AFSLUITEN = 57665,
-    ID_OVER = 57664,
-    ID_PAGINA = 32784,
-    ID_TEKST = 32780,
-    ID_AFBEELDING = 32779,
-    ID_KLEURVLAK = 32778,
-    ID_VERWIJDEREN = 32795,
-    ID_EIGENSCHAPPEN = 32796,
-    ID_GONG = 32785,
-    ID_SHOW_START = 32786,
-    ID_SHOW_STOP = 32788,
-    ID_WERKBALK = 59392,
-    ID_STATUSBALK = 59393,
-};
+const QString strKlaar = QStringLiteral("Klaar");
+// The printed page's longer side in pixels: sharp on paper, yet quick to draw.
+constexpr int nAfdrukPixels = 3000;
 
 QString TekstVoorSneltoets(const QString& s)
 {
     return s.section(u'\n', 0, 0);
 }
 
-// A toolbar picture: a symbol on a light tile.
-QIcon Icoon(const QString& strTeken, const QColor& kleur)
-{
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(14);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(kleur);
-    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, strTeken);
-    return QIcon(pm);
-}
+// The accelerator table. Menu texts show their keys after a tab themselves;
+// a key bound here is never added to a text that does not name it.
+struct SSneltoets {
+    const char* szToetsen;
+    int nOpdracht;
+};
+const SSneltoets g_aSneltoetsen[] = {
+    { "Ctrl+N", Opdracht::Nieuw },
+    { "Ctrl+O", Opdracht::Open },
+    { "Ctrl+S", Opdracht::Opslaan },
+    { "Ctrl+P", Opdracht::Afdrukken },
+    { "Ctrl+C", Opdracht::Kopieren },
+    { "Ctrl+Ins", Opdracht::Kopieren },
+    { "Ctrl+X", Opdracht::Knippen },
+    { "Shift+Del", Opdracht::Knippen },
+    { "Ctrl+V", Opdracht::Plakken },
+    { "Shift+Ins", Opdracht::Plakken },
+    { "Ctrl+Z", Opdracht::Ongedaan },
+    { "Alt+Backspace", Opdracht::Ongedaan },
+    { "F6", Opdracht::VolgendVenster },
+    { "Shift+F6", Opdracht::VorigVenster },
+    { "Ctrl+G", Opdracht::Gong },
+    { "Ctrl+Shift+G", Opdracht::GeenOpdracht },
+    { "F5", Opdracht::ShowStart },
+    { "Shift+F5", Opdracht::ShowStop },
+    { "Alt+E", Opdracht::Eigenschappen },
+    // The menu names Ctrl+I for a new page; it does exactly that here.
+    { "Ctrl+I", Opdracht::Pagina },
+    { "Del", Opdracht::Verwijderen },
+};
 
 } // namespace
 
-CMainFrame::CMainFrame(CZerbantikoDoc& doc, IMelder& melder, IBestandsKiezer& kiezer, QWidget* pOuder)
+CMainFrame::CMainFrame(
+    CZerbantikoDoc& doc, IMelder& melder, IBestandsKiezer& kiezer, const IKlok& klok, QWidget* pOuder)
     : QMainWindow(pOuder)
     , m_doc(doc)
     , m_melder(melder)
     , m_kiezer(kiezer)
 {
     setAcceptDrops(true);
-    MaakMenus();
     MaakWerkbalk();
-    statusBar()->showMessage(QStringLiteral("Klaar"));
+    MaakMenus();
+    MaakSneltoetsen();
+    // "Klaar" is the status bar's idle text: it returns whenever a status
+    // tip or message goes away.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& strTekst) {
+        if (strTekst.isEmpty())
+            statusBar()->showMessage(strKlaar);
+    });
+    statusBar()->showMessage(strKlaar);
 
     CViewBoom::SOpdrachten opdrachten;
-    opdrachten.pEigenschappen = Actie(ID_EIGENSCHAPPEN);
-    opdrachten.pKopieren = Actie(ID_KOPIEREN);
-    opdrachten.pKnippen = Actie(ID_KNIPPEN);
-    opdrachten.pPlakken = Actie(ID_PLAKKEN);
-    opdrachten.pVerwijderen = Actie(ID_VERWIJDEREN);
-    opdrachten.pPagina = Actie(ID_PAGINA);
-    opdrachten.pTekst = Actie(ID_TEKST);
-    opdrachten.pAfbeelding = Actie(ID_AFBEELDING);
-    opdrachten.pKleurvlak = Actie(ID_KLEURVLAK);
+    opdrachten.pEigenschappen = Actie(Opdracht::Eigenschappen);
+    opdrachten.pKopieren = Actie(Opdracht::Kopieren);
+    opdrachten.pKnippen = Actie(Opdracht::Knippen);
+    opdrachten.pPlakken = Actie(Opdracht::Plakken);
+    opdrachten.pVerwijderen = Actie(Opdracht::Verwijderen);
+    opdrachten.pPagina = Actie(Opdracht::Pagina);
+    opdrachten.pTekst = Actie(Opdracht::Tekst);
+    opdrachten.pAfbeelding = Actie(Opdracht::Afbeelding);
+    opdrachten.pKleurvlak = Actie(Opdracht::Kleurvlak);
 
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
     m_pBoom = new CViewBoom(m_doc, opdrachten, m_pSplitter);
-    m_pOntwerp = new CZerbantikoView(m_doc, m_pSplitter);
+    m_pOntwerp = new CZerbantikoView(m_doc, klok, m_pSplitter);
     m_pSplitter->addWidget(m_pBoom);
     m_pSplitter->addWidget(m_pOntwerp);
     m_pSplitter->setStretchFactor(1, 1);
@@ -114,6 +119,7 @@ CMainFrame::CMainFrame(CZerbantikoDoc& doc, IMelder& melder, IBestandsKiezer& ki
     const int nBreedte = Instellingen::BoomBreedte();
     m_pSplitter->setSizes({ nBreedte, qMax(400, 1200 - nBreedte) });
     setCentralWidget(m_pSplitter);
+    VulWerkbalk();
     resize(1200, 760);
 
     connect(&m_doc, &CZerbantikoDoc::updateAllViews, this, &CMainFrame::WerkOpdrachtenBij);
@@ -124,176 +130,168 @@ CMainFrame::CMainFrame(CZerbantikoDoc& doc, IMelder& melder, IBestandsKiezer& ki
     WerkOpdrachtenBij();
 }
 
+CMainFrame::~CMainFrame() = default;
+
 QAction* CMainFrame::Actie(int nId) const
 {
     return m_acties.value(nId);
 }
 
-QAction* CMainFrame::MaakActie(
-    int nId, const QString& strTekst, const QString& strPrompt, const QKeySequence& sneltoets)
+QAction* CMainFrame::MaakActie(int nId, const QString& strTekst, const QString& strPrompt)
 {
     // The text keeps the shortcut after a tab, as the menus show it.
     auto* p = new QAction(strTekst, this);
-    if (!sneltoets.isEmpty())
-        p->setShortcut(sneltoets);
     if (!strPrompt.isEmpty()) {
         p->setStatusTip(TekstVoorSneltoets(strPrompt));
         p->setToolTip(strPrompt.section(u'\n', 1, 1));
     }
-    addAction(p);
+    p->setIcon(Iconen::Voor(nId));
     m_acties.insert(nId, p);
     return p;
 }
 
+void CMainFrame::MaakSneltoetsen()
+{
+    for (const SSneltoets& s : g_aSneltoetsen) {
+        auto* pSneltoets = new QShortcut(QKeySequence(QString::fromLatin1(s.szToetsen)), this);
+        pSneltoets->setContext(Qt::WindowShortcut);
+        const int nId = s.nOpdracht;
+        connect(pSneltoets, &QShortcut::activated, this, [this, nId] {
+            if (QAction* p = Actie(nId); p && p->isEnabled())
+                p->trigger();
+        });
+    }
+}
+
 void CMainFrame::MaakMenus()
 {
-    QStyle* pStijl = style();
-    QAction* pNieuw = MaakActie(ID_NIEUW, "&Nieuw\tCtrl+N", "Maak een nieuw project\nNieuw", QKeySequence("Ctrl+N"));
-    pNieuw->setIcon(pStijl->standardIcon(QStyle::SP_FileIcon));
-    connect(pNieuw, &QAction::triggered, this, [this] {
-        if (SaveModified())
-            m_doc.NieuwDocument();
-    });
-    QAction* pOpen
-        = MaakActie(ID_OPEN, "&Open...\tCtrl+O", "Open een bestaand project\nOpenen", QKeySequence("Ctrl+O"));
-    pOpen->setIcon(pStijl->standardIcon(QStyle::SP_DialogOpenButton));
-    connect(pOpen, &QAction::triggered, this, [this] {
-        if (!SaveModified())
-            return;
-        const QString strPad = m_kiezer.KiesOpen(this);
-        if (!strPad.isEmpty())
-            OpenBestand(strPad);
-    });
-    QAction* pOpslaan
-        = MaakActie(ID_OPSLAAN, "Op&slaan\tCtrl+S", "Sla het project op\nOpslaan", QKeySequence("Ctrl+S"));
-    pOpslaan->setIcon(pStijl->standardIcon(QStyle::SP_DialogSaveButton));
-    connect(pOpslaan, &QAction::triggered, this, &CMainFrame::Opslaan);
-    connect(MaakActie(ID_OPSLAAN_ALS, "Opslaan &als...", "Sla het project op onder een nieuwe naam\nOpslaan als"),
+    connect(MaakActie(Opdracht::Nieuw, "&Nieuw\tCtrl+N", "Maak een nieuw project\nNieuw"), &QAction::triggered, this,
+        [this] {
+            if (SaveModified())
+                m_doc.NieuwDocument();
+        });
+    connect(MaakActie(Opdracht::Open, "&Open...\tCtrl+O", "Open een bestaand project\nOpenen"), &QAction::triggered,
+        this, [this] {
+            if (!SaveModified())
+                return;
+            const QString strPad = m_kiezer.KiesOpen(this);
+            if (!strPad.isEmpty())
+                OpenBestand(strPad);
+        });
+    connect(MaakActie(Opdracht::Opslaan, "Op&slaan\tCtrl+S", "Sla het project op\nOpslaan"), &QAction::triggered, this,
+        &CMainFrame::Opslaan);
+    connect(MaakActie(Opdracht::OpslaanAls, "Opslaan &als...", "Sla het project op onder een nieuwe naam\nOpslaan als"),
         &QAction::triggered, this, &CMainFrame::OpslaanAls);
-    QAction* pAfdrukken
-        = MaakActie(ID_AFDRUKKEN, "A&fdrukken...\tCtrl+P", "Druk de pagina af\nAfdrukken", QKeySequence("Ctrl+P"));
-    connect(pAfdrukken, &QAction::triggered, this, &CMainFrame::Afdrukken);
-    connect(
-        MaakActie(ID_AFDRUKVOORBEELD, "Afdruk&voorbeeld", "Toon de pagina zoals hij wordt afgedrukt\nAfdrukvoorbeeld"),
+    connect(MaakActie(Opdracht::Afdrukken, "A&fdrukken...\tCtrl+P", "Druk de pagina af\nAfdrukken"),
+        &QAction::triggered, this, &CMainFrame::Afdrukken);
+    connect(MaakActie(Opdracht::Afdrukvoorbeeld, "Afdruk&voorbeeld",
+                "Toon de pagina zoals hij wordt afgedrukt\nAfdrukvoorbeeld"),
         &QAction::triggered, this, &CMainFrame::Afdrukvoorbeeld);
-    connect(MaakActie(ID_AFDRUKINSTELLING, "Afd&rukinstelingen...",
+    connect(MaakActie(Opdracht::Afdrukinstelling, "Afd&rukinstelingen...",
                 "Wijzig de printer en de afdrukopties\nAfdrukinstellingen"),
         &QAction::triggered, this, &CMainFrame::Afdrukinstellingen);
-    connect(MaakActie(ID_AFSLUITEN, "A&fsluiten", "Sluit het programma af\nAfsluiten"), &QAction::triggered, this,
-        &QWidget::close);
+    connect(MaakActie(Opdracht::Afsluiten, "A&fsluiten", "Sluit het programma af\nAfsluiten"), &QAction::triggered,
+        this, &QWidget::close);
 
-    MaakActie(ID_ONGEDAAN, "&Ongedaan maken\tCtrl+Z", "Maak de laatste handeling ongedaan\nOngedaan maken",
-        QKeySequence("Ctrl+Z"));
-    QAction* pKnippen = MaakActie(ID_KNIPPEN, "K&nippen\tCtrl+X", "Knip de selectie naar het klembord\nKnippen");
-    pKnippen->setShortcuts({ QKeySequence("Ctrl+X"), QKeySequence("Shift+Del") });
-    connect(pKnippen, &QAction::triggered, &m_doc, &CZerbantikoDoc::OnKnippen);
-    QAction* pKopieren = MaakActie(ID_KOPIEREN, QString::fromUtf8("&Kopieëren\tCtrl+C"),
-        QString::fromUtf8("Kopieer de selecie naar het klembord\nKopiëren"));
-    pKopieren->setShortcuts({ QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins") });
-    connect(pKopieren, &QAction::triggered, &m_doc, &CZerbantikoDoc::OnKopieren);
-    QAction* pPlakken = MaakActie(ID_PLAKKEN, "&Plakken\tCtrl+V", "Voeg de inhoud van het klembord in\nPlakken");
-    pPlakken->setShortcuts({ QKeySequence("Ctrl+V"), QKeySequence("Shift+Ins") });
-    connect(pPlakken, &QAction::triggered, &m_doc, &CZerbantikoDoc::OnPlakken);
-    // The menu names Ctrl+I for a new page; it does exactly that here.
-    QAction* pPagina
-        = MaakActie(ID_PAGINA, "P&agina\tCtrl+I", "Nieuwe pagina toevoegen\nNieuwe pagina", QKeySequence("Ctrl+I"));
-    connect(pPagina, &QAction::triggered, &m_doc, &CZerbantikoDoc::OnPaginaInvoegen);
-    connect(MaakActie(ID_TEKST, "Tekst", "Tekst-item invoegen\nInvoegen tekst-item"), &QAction::triggered, &m_doc,
-        &CZerbantikoDoc::OnTekstInvoegen);
-    connect(MaakActie(ID_AFBEELDING, "Afbeelding", "Afbeelding invoegen\nInvoegen afbeelding"), &QAction::triggered,
-        &m_doc, &CZerbantikoDoc::OnAfbeeldingInvoegen);
-    connect(MaakActie(ID_KLEURVLAK, "Kleurvlak", "Kleurvlak invoegen\nInvoegen kleurvlak"), &QAction::triggered, &m_doc,
-        &CZerbantikoDoc::OnKleurvlakInvoegen);
-    QAction* pVerwijderen = MaakActie(
-        ID_VERWIJDEREN, "&Verwijderen\tDel", "Verwijder de selectie\nVerwijderen", QKeySequence(Qt::Key_Delete));
-    connect(pVerwijderen, &QAction::triggered, &m_doc, &CZerbantikoDoc::OnVerwijderen);
-    QAction* pEigenschappen = MaakActie(
-        ID_EIGENSCHAPPEN, "Eigenschappen", "Eigenschappendialoog openen\nEigenschappen", QKeySequence("Alt+E"));
-    connect(pEigenschappen, &QAction::triggered, &m_doc, &CZerbantikoDoc::OnEigenschappen);
+    MaakActie(Opdracht::Ongedaan, "&Ongedaan maken\tCtrl+Z", "Maak de laatste handeling ongedaan\nOngedaan maken");
+    connect(MaakActie(Opdracht::Knippen, "K&nippen\tCtrl+X", "Knip de selectie naar het klembord\nKnippen"),
+        &QAction::triggered, &m_doc, &CZerbantikoDoc::OnKnippen);
+    connect(MaakActie(Opdracht::Kopieren, QString::fromUtf8("&Kopieëren\tCtrl+C"),
+                QString::fromUtf8("Kopieer de selecie naar het klembord\nKopiëren")),
+        &QAction::triggered, &m_doc, &CZerbantikoDoc::OnKopieren);
+    connect(MaakActie(Opdracht::Plakken, "&Plakken\tCtrl+V", "Voeg de inhoud van het klembord in\nPlakken"),
+        &QAction::triggered, &m_doc, &CZerbantikoDoc::OnPlakken);
+    connect(MaakActie(Opdracht::Pagina, "P&agina\tCtrl+I", "Nieuwe pagina toevoegen\nNieuwe pagina"),
+        &QAction::triggered, &m_doc, &CZerbantikoDoc::OnPaginaInvoegen);
+    connect(MaakActie(Opdracht::Tekst, "Tekst", "Tekst-item invoegen\nInvoegen tekst-item"), &QAction::triggered,
+        &m_doc, &CZerbantikoDoc::OnTekstInvoegen);
+    connect(MaakActie(Opdracht::Afbeelding, "Afbeelding", "Afbeelding invoegen\nInvoegen afbeelding"),
+        &QAction::triggered, &m_doc, &CZerbantikoDoc::OnAfbeeldingInvoegen);
+    connect(MaakActie(Opdracht::Kleurvlak, "Kleurvlak", "Kleurvlak invoegen\nInvoegen kleurvlak"), &QAction::triggered,
+        &m_doc, &CZerbantikoDoc::OnKleurvlakInvoegen);
+    connect(MaakActie(Opdracht::Verwijderen, "&Verwijderen\tDel", "Verwijder de selectie\nVerwijderen"),
+        &QAction::triggered, &m_doc, &CZerbantikoDoc::OnVerwijderen);
+    connect(MaakActie(Opdracht::Eigenschappen, "Eigenschappen", "Eigenschappendialoog openen\nEigenschappen"),
+        &QAction::triggered, &m_doc, &CZerbantikoDoc::OnEigenschappen);
 
     // The show's commands; they come alive with the presentation window.
-    MaakActie(ID_GONG, "Gong\tCtrl+G", "Laat de gong klinken\nGong", QKeySequence("Ctrl+G"));
-    MaakActie(ID_SHOW_START, "Presentatie starten\tF5", "Start de presentatie\nStarten", QKeySequence(Qt::Key_F5));
-    MaakActie(ID_SHOW_STOP, "Presentatie stoppen\tShift+F5", "Stop de presentatie\nStoppen", QKeySequence("Shift+F5"));
-    MaakActie(ID_OVER, "&Over Zerbantiko...", "Toon programma-informatie\nOver");
-    connect(Actie(ID_OVER), &QAction::triggered, this, &CMainFrame::OverZerbantiko);
+    MaakActie(Opdracht::Gong, "Gong\tCtrl+G", "Laat de gong klinken\nGong");
+    MaakActie(Opdracht::ShowStart, "Presentatie starten\tF5", "Start de presentatie\nStarten");
+    MaakActie(Opdracht::ShowStop, "Presentatie stoppen\tShift+F5", "Stop de presentatie\nStoppen");
+    connect(MaakActie(Opdracht::Over, "&Over Zerbantiko...", "Toon programma-informatie\nOver"), &QAction::triggered,
+        this, &CMainFrame::OverZerbantiko);
+    connect(MaakActie(Opdracht::VolgendVenster, QString(), QString()), &QAction::triggered, this,
+        [this] { WisselVenster(+1); });
+    connect(MaakActie(Opdracht::VorigVenster, QString(), QString()), &QAction::triggered, this,
+        [this] { WisselVenster(-1); });
 
     m_pBestandMenu = menuBar()->addMenu("&Bestand");
-    for (int nId : { ID_NIEUW, ID_OPEN, ID_OPSLAAN, ID_OPSLAAN_ALS })
+    for (int nId : { Opdracht::Nieuw, Opdracht::Open, Opdracht::Opslaan, Opdracht::OpslaanAls })
         m_pBestandMenu->addAction(Actie(nId));
     m_pBestandMenu->addSeparator();
-    for (int nId : { ID_AFDRUKKEN, ID_AFDRUKVOORBEELD, ID_AFDRUKINSTELLING })
+    for (int nId : { Opdracht::Afdrukken, Opdracht::Afdrukvoorbeeld, Opdracht::Afdrukinstelling })
         m_pBestandMenu->addAction(Actie(nId));
     m_pBestandMenu->addSeparator();
     m_pRecentPlaats = m_pBestandMenu->addAction("Recent project");
     m_pRecentPlaats->setEnabled(false);
     m_pBestandMenu->addSeparator();
-    m_pBestandMenu->addAction(Actie(ID_AFSLUITEN));
+    m_pBestandMenu->addAction(Actie(Opdracht::Afsluiten));
 
     QMenu* pBewerken = menuBar()->addMenu("Be&werken");
-    pBewerken->addAction(Actie(ID_ONGEDAAN));
+    pBewerken->addAction(Actie(Opdracht::Ongedaan));
     pBewerken->addSeparator();
-    for (int nId : { ID_KNIPPEN, ID_KOPIEREN, ID_PLAKKEN })
+    for (int nId : { Opdracht::Knippen, Opdracht::Kopieren, Opdracht::Plakken })
         pBewerken->addAction(Actie(nId));
     pBewerken->addSeparator();
     QMenu* pInvoegen = pBewerken->addMenu("&Invoegen");
-    pInvoegen->addAction(Actie(ID_PAGINA));
+    pInvoegen->addAction(Actie(Opdracht::Pagina));
     pInvoegen->addSeparator();
-    for (int nId : { ID_TEKST, ID_AFBEELDING, ID_KLEURVLAK })
+    for (int nId : { Opdracht::Tekst, Opdracht::Afbeelding, Opdracht::Kleurvlak })
         pInvoegen->addAction(Actie(nId));
-    pBewerken->addAction(Actie(ID_VERWIJDEREN));
+    pBewerken->addAction(Actie(Opdracht::Verwijderen));
     pBewerken->addSeparator();
-    pBewerken->addAction(Actie(ID_EIGENSCHAPPEN));
+    pBewerken->addAction(Actie(Opdracht::Eigenschappen));
 
     QMenu* pBeeld = menuBar()->addMenu("Beel&d");
     QMenu* pWerkbalken = pBeeld->addMenu("&Werkbalken");
-    QAction* pStandaard = pWerkbalken->addAction("Standaard");
-    pStandaard->setCheckable(true);
-    pStandaard->setChecked(true);
-    m_acties.insert(ID_WERKBALK, pStandaard);
+    // The toolbar's own toggle stays in step however the toolbar is hidden.
+    QAction* pStandaard = m_pWerkbalk->toggleViewAction();
+    pStandaard->setText(QStringLiteral("Standaard"));
+    pWerkbalken->addAction(pStandaard);
+    m_acties.insert(Opdracht::Werkbalk, pStandaard);
     QAction* pStatus = pBeeld->addAction("&Statusbalk");
     pStatus->setCheckable(true);
     pStatus->setChecked(true);
     connect(pStatus, &QAction::toggled, statusBar(), &QWidget::setVisible);
-    m_acties.insert(ID_STATUSBALK, pStatus);
+    m_acties.insert(Opdracht::Statusbalk, pStatus);
 
     QMenu* pHelp = menuBar()->addMenu("&Help");
-    pHelp->addAction(Actie(ID_OVER));
+    pHelp->addAction(Actie(Opdracht::Over));
 }
 
 void CMainFrame::MaakWerkbalk()
 {
-    const std::tuple<int, const char*, QColor> aIcoon[] = {
-        { ID_KNIPPEN, "\u2702", QColor(60, 60, 60) },
-        { ID_KOPIEREN, "\u2750", QColor(60, 60, 60) },
-        { ID_PLAKKEN, "\u25A4", QColor(140, 90, 30) },
-        { ID_AFDRUKKEN, "\u2399", QColor(60, 60, 60) },
-        { ID_OVER, "?", QColor(30, 80, 180) },
-        { ID_PAGINA, "\u25AD", QColor(40, 90, 180) },
-        { ID_TEKST, "T", QColor(30, 30, 30) },
-        { ID_AFBEELDING, "\u25A8", QColor(40, 130, 60) },
-        { ID_KLEURVLAK, "\u25CF", QColor(210, 60, 50) },
-        { ID_EIGENSCHAPPEN, "\u270E", QColor(60, 60, 60) },
-        { ID_GONG, "\u266A", QColor(150, 100, 0) },
-        { ID_SHOW_START, "\u25B6", QColor(30, 140, 40) },
-        { ID_SHOW_STOP, "\u25A0", QColor(180, 30, 30) },
-    };
-    for (const auto& [nId, szTeken, kleur] : aIcoon)
-        Actie(nId)->setIcon(Icoon(QString::fromUtf8(szTeken), kleur));
-
-    m_pWerkbalk = addToolBar(QStringLiteral("Standaard"));
+    m_pWerkbalk = new QToolBar(QStringLiteral("Standaard"), this);
     m_pWerkbalk->setObjectName(QStringLiteral("Standaard"));
     m_pWerkbalk->setIconSize(QSize(16, 16));
     m_pWerkbalk->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    VulWerkbalk();
-    connect(Actie(ID_WERKBALK), &QAction::toggled, m_pWerkbalk, &QWidget::setVisible);
+    addToolBar(m_pWerkbalk);
+}
+
+void CMainFrame::WisselVenster(int nRichting)
+{
+    const QList<QWidget*> aVensters { m_pBoom, m_pOntwerp };
+    const qsizetype nHuidig = aVensters.indexOf(QApplication::focusWidget());
+    const qsizetype nVolgend = nHuidig < 0 ? 0 : (nHuidig + nRichting + aVensters.size()) % aVensters.size();
+    aVensters[nVolgend]->setFocus(Qt::ShortcutFocusReason);
 }
 
 const QList<int>& CMainFrame::WerkbalkIndeling()
 {
-    static const QList<int> aIds { ID_NIEUW, ID_OPEN, ID_OPSLAAN, 0, ID_KNIPPEN, ID_KOPIEREN, ID_PLAKKEN, 0,
-        ID_AFDRUKKEN, ID_OVER, 0, ID_PAGINA, 0, ID_TEKST, ID_AFBEELDING, ID_KLEURVLAK, 0, ID_EIGENSCHAPPEN, 0, ID_GONG,
-        0, ID_SHOW_START, ID_SHOW_STOP };
+    static const QList<int> aIds { Opdracht::Nieuw, Opdracht::Open, Opdracht::Opslaan, 0, Opdracht::Knippen,
+        Opdracht::Kopieren, Opdracht::Plakken, 0, Opdracht::Afdrukken, Opdracht::Over, 0, Opdracht::Pagina, 0,
+        Opdracht::Tekst, Opdracht::Afbeelding, Opdracht::Kleurvlak, 0, Opdracht::Eigenschappen, 0, Opdracht::Gong, 0,
+        Opdracht::ShowStart, Opdracht::ShowStop };
     return aIds;
 }
 
@@ -342,16 +340,16 @@ QMenu* CMainFrame::createPopupMenu()
 
 void CMainFrame::WerkOpdrachtenBij()
 {
-    Actie(ID_PAGINA)->setEnabled(m_doc.KanPaginaInvoegen());
-    for (int nId : { ID_TEKST, ID_AFBEELDING, ID_KLEURVLAK })
+    Actie(Opdracht::Pagina)->setEnabled(m_doc.KanPaginaInvoegen());
+    for (int nId : { Opdracht::Tekst, Opdracht::Afbeelding, Opdracht::Kleurvlak })
         Actie(nId)->setEnabled(m_doc.KanItemInvoegen());
-    Actie(ID_KOPIEREN)->setEnabled(m_doc.KanKopieren());
-    Actie(ID_KNIPPEN)->setEnabled(m_doc.KanKnippen());
-    Actie(ID_PLAKKEN)->setEnabled(m_doc.KanPlakken());
-    Actie(ID_VERWIJDEREN)->setEnabled(m_doc.KanVerwijderen());
+    Actie(Opdracht::Kopieren)->setEnabled(m_doc.KanKopieren());
+    Actie(Opdracht::Knippen)->setEnabled(m_doc.KanKnippen());
+    Actie(Opdracht::Plakken)->setEnabled(m_doc.KanPlakken());
+    Actie(Opdracht::Verwijderen)->setEnabled(m_doc.KanVerwijderen());
     // Open only once the property dialogs exist.
-    Actie(ID_EIGENSCHAPPEN)->setEnabled(m_doc.KanEigenschappen() && m_doc.GetEigenschappenDialogen());
-    for (int nId : { ID_ONGEDAAN, ID_GONG, ID_SHOW_START, ID_SHOW_STOP })
+    Actie(Opdracht::Eigenschappen)->setEnabled(m_doc.KanEigenschappen() && m_doc.GetEigenschappenDialogen());
+    for (int nId : { Opdracht::Ongedaan, Opdracht::Gong, Opdracht::ShowStart, Opdracht::ShowStop })
         Actie(nId)->setEnabled(false);
 }
 
@@ -475,10 +473,10 @@ void CMainFrame::OverZerbantiko()
     dlg.setWindowTitle(QStringLiteral("Over Zerbantiko"));
     auto* pTekst = new QLabel(QStringLiteral("Zerbantiko: presentatieschermen voor een avond vol presentaties.\n\n"
                                              "versie %1.%2.%3 build %4\n\n%5")
-                                  .arg(ZB_VERSIE_1)
-                                  .arg(ZB_VERSIE_2)
-                                  .arg(ZB_VERSIE_3)
-                                  .arg(ZB_VERSIE_4)
+                                  .arg(Versie::aDelen[0])
+                                  .arg(Versie::aDelen[1])
+                                  .arg(Versie::aDelen[2])
+                                  .arg(Versie::aDelen[3])
                                   .arg(QCoreApplication::applicationFilePath()),
         &dlg);
     pTekst->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -500,26 +498,46 @@ void CMainFrame::OverZerbantiko()
     dlg.exec();
 }
 
+QPrinter& CMainFrame::Printer()
+{
+    // One printer for the session, so the choices of print setup hold.
+    if (!m_pPrinter) {
+        m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_pPrinter->setPageOrientation(QPageLayout::Landscape);
+    }
+    return *m_pPrinter;
+}
+
+void CMainFrame::DrukAf(QPrinter& printer)
+{
+    QPainter p(&printer);
+    const QRect papier = p.viewport();
+    const QImage beeld = m_pOntwerp->TekenVoorAfdruk(QSize(nAfdrukPixels, nAfdrukPixels));
+    if (beeld.isNull() || papier.isEmpty())
+        return;
+    // The page's own shape, as large as the paper allows, centred.
+    const CRect doel = Geometrie::FitRect(
+        { papier.left(), papier.top(), papier.right() + 1, papier.bottom() + 1 }, beeld.width(), beeld.height());
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRect(doel.left, doel.top, doel.Width(), doel.Height()), beeld);
+}
+
 void CMainFrame::Afdrukken()
 {
-    QPrinter printer;
-    QPrintDialog dlg(&printer, this);
+    QPrintDialog dlg(&Printer(), this);
     if (dlg.exec() == QDialog::Accepted)
-        m_pOntwerp->Print(printer);
+        DrukAf(Printer());
 }
 
 void CMainFrame::Afdrukvoorbeeld()
 {
-    QPrinter printer;
-    printer.setPageOrientation(QPageLayout::Landscape);
-    QPrintPreviewDialog dlg(&printer, this);
-    connect(&dlg, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { m_pOntwerp->Print(*p); });
+    QPrintPreviewDialog dlg(&Printer(), this);
+    connect(&dlg, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { DrukAf(*p); });
     dlg.exec();
 }
 
 void CMainFrame::Afdrukinstellingen()
 {
-    QPrinter printer;
-    QPageSetupDialog dlg(&printer, this);
+    QPageSetupDialog dlg(&Printer(), this);
     dlg.exec();
 }

@@ -2,13 +2,17 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class CZerbantikoDoc;
 class CZerbantikoView;
 class CViewBoom;
+class IKlok;
 class IMelder;
 class IBestandsKiezer;
 class QAction;
 class QMenu;
+class QPrinter;
 class QSplitter;
 class QToolBar;
 
@@ -18,7 +22,9 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
-    CMainFrame(CZerbantikoDoc& doc, IMelder& melder, IBestandsKiezer& kiezer, QWidget* pOuder = nullptr);
+    CMainFrame(
+        CZerbantikoDoc& doc, IMelder& melder, IBestandsKiezer& kiezer, const IKlok& klok, QWidget* pOuder = nullptr);
+    ~CMainFrame() override;
 
     // Opens a project after asking about unsaved changes; false when it did not open.
     bool OpenBestand(const QString& strPad);
@@ -48,8 +54,11 @@ protected:
     void dropEvent(QDropEvent* pEvent) override;
 
 private:
-    QAction* MaakActie(int nId, const QString& strTekst, const QString& strPrompt, const QKeySequence& sneltoets = {});
+    QAction* MaakActie(int nId, const QString& strTekst, const QString& strPrompt);
     void MaakMenus();
+    void MaakSneltoetsen();
+    // F6 and Shift+F6: the keyboard focus to the next or previous pane.
+    void WisselVenster(int nRichting);
     void MaakWerkbalk();
     // Fills the toolbar with the buttons the user keeps.
     void VulWerkbalk();
@@ -59,6 +68,8 @@ private:
     void Afdrukken();
     void Afdrukvoorbeeld();
     void Afdrukinstellingen();
+    QPrinter& Printer();
+    void DrukAf(QPrinter& printer);
 
     CZerbantikoDoc& m_doc;
     IMelder& m_melder;
@@ -71,4 +82,5 @@ private:
     QAction* m_pRecentPlaats = nullptr;
     QList<QAction*> m_aRecent;
     QHash<int, QAction*> m_acties;
+    std::unique_ptr<QPrinter> m_pPrinter;
 };

@@ -1,12 +1,13 @@
 #include "Opdrachtregel.h"
 
+#include "designer/OntwerpMarkeringen.h"
 #include "file/ProjectBestand.h"
 #include "file/ProjectDump.h"
 #include "model/ProjectInhoud.h"
 #include "model/ZerbantikoDoc.h"
+#include "render/Klok.h"
 #include "render/PaginaTekenaar.h"
 
-#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 
@@ -47,15 +48,10 @@ int Dump(const QStringList& args)
         Fout("Gebruik: zerbantiko --dump PROJECT.zb");
         return 2;
     }
-    QFile file(strPad);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Fout(FoutMelding(FoutSoort::Openen, strPad));
-        return 1;
-    }
     auto pInhoud = std::make_unique<CProjectInhoud>();
     ProjectBestand::SLeesOpties opties;
     opties.bAfbeeldingenLaden = false;
-    const CBestandsResultaat r = ProjectBestand::Lees(file, strPad, *pInhoud, opties);
+    const CBestandsResultaat r = ProjectBestand::LeesBestand(strPad, *pInhoud, opties);
     if (!r.Gelukt()) {
         Fout(r.strMelding);
         return 1;
@@ -102,11 +98,19 @@ int Render(const QStringList& args)
     doc.m_project.m_sizeDoel = { W, H };
     doc.m_project.m_rectMonitor = { 0, 0, W, H };
     const bool bOntwerp = args.contains(QLatin1String("--designer"));
-    CPaginaTekenaar tekenaar(bOntwerp ? CPaginaTekenaar::Variant::Ontwerp : CPaginaTekenaar::Variant::Presentatie);
-    // The designer draws the page as it shows it when the page itself is selected.
+    const CSysteemKlok klok;
+    CPaginaTekenaar tekenaar(
+        bOntwerp ? CPaginaTekenaar::Variant::Ontwerp : CPaginaTekenaar::Variant::Presentatie, klok);
+    // The designer draws the page as it shows it when the page itself is
+    // selected: with its anchor marks.
+    COntwerpMarkeringen markeringen;
     const CDataItemBasis* pGeselecteerd = bOntwerp ? pPagina : nullptr;
+    if (bOntwerp) {
+        markeringen.KoppelAan(tekenaar);
+        markeringen.BeginPagina(pPagina->AantalKinderen(), pGeselecteerd);
+    }
     QImage beeld(W, H, QImage::Format_RGB32);
-    tekenaar.DrawPage(beeld, *pPagina, doc.m_project, pGeselecteerd);
+    tekenaar.DrawPage(beeld, *pPagina, pGeselecteerd);
     tekenaar.DrawSelectionIndicator(beeld, *pPagina, doc.m_project, pGeselecteerd);
     if (!beeld.save(strUit, "PNG")) {
         Fout(QStringLiteral("Het bestand %1 kan niet worden geschreven.").arg(strUit));

@@ -5,6 +5,7 @@
 #include "model/ZerbantikoDoc.h"
 
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QMenu>
 #include <QPainter>
 
@@ -67,6 +68,11 @@ CViewBoom::CViewBoom(CZerbantikoDoc& doc, const SOpdrachten& opdrachten, QWidget
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setContextMenuPolicy(Qt::DefaultContextMenu);
+    // A long name scrolls sideways instead of hiding the item's number.
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     for (int i = 0; i < 5; ++i)
         m_aIcons[i] = MaakIcon(i);
     connect(this, &QTreeWidget::currentItemChanged, this,
@@ -77,9 +83,16 @@ CViewBoom::CViewBoom(CZerbantikoDoc& doc, const SOpdrachten& opdrachten, QWidget
 
 QString CViewBoom::NodeTekst(const CDataItemBasis& element)
 {
-    if (element.m_nSoort == 3 && element.m_nIndex >= 0 && element.m_nIndex < 10)
+    if (element.m_nSoort == Soort::Item && element.m_nIndex >= 0 && element.m_nIndex < 10)
         return QStringLiteral("%1 [%2]").arg(element.m_strNaam).arg((element.m_nIndex + 1) % 10);
     return element.m_strNaam;
+}
+
+void CViewBoom::ZetTekst(QTreeWidgetItem* pNode, const CDataItemBasis& element)
+{
+    const QString strTekst = NodeTekst(element);
+    pNode->setText(0, strTekst);
+    pNode->setToolTip(0, strTekst);
 }
 
 CDataItemBasis* CViewBoom::Element(const QTreeWidgetItem* pNode) const
@@ -90,8 +103,10 @@ CDataItemBasis* CViewBoom::Element(const QTreeWidgetItem* pNode) const
 QTreeWidgetItem* CViewBoom::MaakNode(CDataItemBasis& element, QTreeWidgetItem* pOuderNode)
 {
     auto* pNode = new QTreeWidgetItem;
-    pNode->setText(0, NodeTekst(element));
-    const int nIcon = element.m_nSoort == 1 ? 0 : element.m_nSoort == 2 ? 1 : qBound(2, element.m_nItemSoort + 2, 4);
+    ZetTekst(pNode, element);
+    const int nIcon = element.m_nSoort == Soort::Project ? 0
+        : element.m_nSoort == Soort::Pagina              ? 1
+                                                         : qBound(2, element.m_nItemSoort + 2, 4);
     pNode->setIcon(0, m_aIcons[nIcon]);
     pNode->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(&element)));
     if (pOuderNode)
@@ -160,7 +175,7 @@ void CViewBoom::OnUpdate(QObject* pSender, int nHint, CDataItemBasis* pElement)
     switch (nHint) {
     case Hint::Naam:
         if (QTreeWidgetItem* pNode = Node(pElement))
-            pNode->setText(0, NodeTekst(*pElement));
+            ZetTekst(pNode, *pElement);
         break;
     case Hint::Kinderen:
         HerbouwKinderen(*pElement);
@@ -225,18 +240,19 @@ QMenu* CViewBoom::MaakContextMenu(QWidget* pOuder)
     voeg(m_opdrachten.pEigenschappen, Tekst::Laad(21) + u' ' + pS->GetSoortNaam(), bEigenschappen);
     pMenu->addSeparator();
     switch (pS->m_nSoort) {
-    case 1:
+    case Soort::Project:
         voeg(m_opdrachten.pKnippen, Tekst::Laad(18), false);
         voeg(m_opdrachten.pKopieren, Tekst::Laad(17), false);
-        voeg(m_opdrachten.pPlakken, Tekst::Laad(19), pK && pK->m_nSoort == 2);
+        voeg(m_opdrachten.pPlakken, Tekst::Laad(19), pK && pK->m_nSoort == Soort::Pagina);
         voeg(m_opdrachten.pVerwijderen, Tekst::Laad(20), false);
         pMenu->addSeparator();
         voeg(m_opdrachten.pPagina, Tekst::Laad(22), true);
         break;
-    case 2:
+    case Soort::Pagina:
         voeg(m_opdrachten.pKnippen, Tekst::Laad(18), false);
         voeg(m_opdrachten.pKopieren, Tekst::Laad(17), true);
-        voeg(m_opdrachten.pPlakken, Tekst::Laad(19), pK && (pK->m_nSoort == 2 || pK->m_nSoort == 3));
+        voeg(m_opdrachten.pPlakken, Tekst::Laad(19),
+            pK && (pK->m_nSoort == Soort::Pagina || pK->m_nSoort == Soort::Item));
         voeg(m_opdrachten.pVerwijderen, Tekst::Laad(20), true);
         pMenu->addSeparator();
         voeg(m_opdrachten.pPagina, Tekst::Laad(22), true);

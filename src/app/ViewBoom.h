@@ -47,6 +47,7 @@ protected:
 private:
     void Herbouw();
     void HerbouwKinderen(const CDataItemBasis& ouder);
+    static void ZetTekst(QTreeWidgetItem* pNode, const CDataItemBasis& element);
     QTreeWidgetItem* MaakNode(CDataItemBasis& element, QTreeWidgetItem* pOuderNode);
     void SelecteerNode(const CDataItemBasis* pElement, bool bMelden);
     void OnSelectieGewijzigd(QTreeWidgetItem* pNieuw);

@@ -6,7 +6,7 @@ COntwerpGeometrie COntwerpGeometrie::Bereken(const CDataItemBasis& item, const C
 {
     COntwerpGeometrie g = vorige; // a text keeps the handle zones it had
     const CRect& r = item.m_rectScherm;
-    if (item.m_nItemSoort == 0) {
+    if (item.m_nItemSoort == ItemSoort::Tekst) {
         g.aptHoek.fill(item.m_ptAnker);
         g.rectKlik = r;
         return g;

@@ -9,53 +9,26 @@
 #include "show/Monitors.h"
 
 #include <QPainter>
-#include <QPrinter>
 #include <QTimerEvent>
 
 namespace {
 
 constexpr int nKlokPeriode = 100; // ms
-
-void Vierkant(QPainter& p, CPoint pt, int nHalf, const QColor& kleur)
-{
-    p.fillRect(QRect(pt.x - nHalf, pt.y - nHalf, 2 * nHalf, 2 * nHalf), kleur);
-}
+const QColor kleurRaster(128, 128, 128); // frames and crosses of empty overview cells
 
 } // namespace
 
-CZerbantikoView::CZerbantikoView(CZerbantikoDoc& doc, QWidget* pParent)
+CZerbantikoView::CZerbantikoView(CZerbantikoDoc& doc, const IKlok& klok, QWidget* pParent)
     : QWidget(pParent)
     , m_doc(doc)
-    , m_tekenaar(CPaginaTekenaar::Variant::Ontwerp)
+    , m_klok(klok)
+    , m_tekenaar(CPaginaTekenaar::Variant::Ontwerp, klok)
 {
     setAttribute(Qt::WA_OpaquePaintEvent); // every paint covers the whole view
+    setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(64, 36);
-    m_tekenaar.m_naItem
-        = [this](CTekenaar& t, CDataItemBasis& item, const CRect&, const CRect&) { TekenMarkeringen(t, item); };
+    m_markeringen.KoppelAan(m_tekenaar);
     connect(&m_doc, &CZerbantikoDoc::updateAllViews, this, &CZerbantikoView::OnUpdate);
-}
-
-void CZerbantikoView::TekenMarkeringen(CTekenaar& t, CDataItemBasis& item)
-{
-    const size_t i = size_t(item.m_nIndex);
-    if (i >= m_aGeometrie.size())
-        return;
-    m_aGeometrie[i] = COntwerpGeometrie::Bereken(item, m_aGeometrie[i]);
-
-    const bool bGeselecteerd = &item == m_doc.GetGeselecteerd();
-    const auto* pPagina = item.m_pOuder;
-    if (!bGeselecteerd && !(pPagina && pPagina->m_bAnkerpuntenTonen))
-        return;
-    t.Teken([&](QPainter& p) {
-        if (bGeselecteerd) {
-            for (const CPoint& pt : m_aGeometrie[i].aptHoek) {
-                Vierkant(p, pt, 4, Qt::yellow);
-                Vierkant(p, pt, 1, Qt::black);
-            }
-        }
-        Vierkant(p, item.m_ptAnker, bGeselecteerd ? 4 : 3, bGeselecteerd ? Qt::red : Qt::white);
-        Vierkant(p, item.m_ptAnker, 1, Qt::black);
-    });
 }
 
 QImage CZerbantikoView::OnDraw(const QSize& client)
@@ -66,28 +39,58 @@ QImage CZerbantikoView::OnDraw(const QSize& client)
         = CPaginaTekenaar::TekenVenster(client, KiesMonitor(project).GeefRechthoek(), project, m_rectUitvoer);
     if (m_rectUitvoer.IsEmpty())
         return venster;
-
-    const CDataItemBasis* pGeselecteerd = m_doc.GetGeselecteerd();
     QImage bitmap(m_rectUitvoer.Width(), m_rectUitvoer.Height(), QImage::Format_RGB32);
-    CDataItemPagina* pPagina = nullptr;
-    if (pGeselecteerd && pGeselecteerd->m_nSoort == 1) {
-        m_pPagina = nullptr;
-        TekenOverzicht(bitmap);
-    } else if (pGeselecteerd && (pPagina = m_doc.GetHuidigePagina())) {
-        m_pPagina = pPagina;
-        m_aGeometrie.resize(size_t(pPagina->AantalKinderen()));
-        m_tekenaar.DrawPage(bitmap, *pPagina, project, pGeselecteerd);
-        m_tekenaar.DrawSelectionIndicator(bitmap, *pPagina, project, pGeselecteerd);
-        m_aRectItem = m_tekenaar.ItemRechthoeken();
-        m_aRectKlik.resize(m_aGeometrie.size());
-        for (size_t i = 0; i < m_aGeometrie.size(); ++i)
-            m_aRectKlik[i] = m_aGeometrie[i].rectKlik;
-    } else {
+    if (!TekenInhoud(bitmap))
         return venster; // nothing selected: only the grey client area
-    }
     QPainter p(&venster);
     p.drawImage(m_rectUitvoer.left, m_rectUitvoer.top, bitmap);
     return venster;
+}
+
+bool CZerbantikoView::TekenInhoud(QImage& bitmap)
+{
+    const CDataItemBasis* pGeselecteerd = m_doc.GetGeselecteerd();
+    CDataItemPagina* pPagina = nullptr;
+    if (pGeselecteerd && pGeselecteerd->m_nSoort == Soort::Project) {
+        m_pPagina = nullptr;
+        TekenOverzicht(bitmap);
+        return true;
+    }
+    if (!pGeselecteerd || !(pPagina = m_doc.GetHuidigePagina()))
+        return false;
+    m_pPagina = pPagina;
+    m_markeringen.BeginPagina(pPagina->AantalKinderen(), pGeselecteerd);
+    m_tekenaar.DrawPage(bitmap, *pPagina, pGeselecteerd);
+    m_tekenaar.DrawSelectionIndicator(bitmap, *pPagina, m_doc.m_project, pGeselecteerd);
+    m_aRectItem = m_tekenaar.ItemRechthoeken();
+    const auto& aGeometrie = m_markeringen.Geometrie();
+    m_aRectKlik.resize(aGeometrie.size());
+    for (size_t i = 0; i < aGeometrie.size(); ++i)
+        m_aRectKlik[i] = aGeometrie[i].rectKlik;
+    return true;
+}
+
+QImage CZerbantikoView::TekenVoorAfdruk(const QSize& ruimte)
+{
+    CDataItemProject& project = m_doc.m_project;
+    const CRect uitvoer
+        = Geometrie::ComputeOutputRect({ 0, 0, ruimte.width(), ruimte.height() }, KiesMonitor(project).GeefRechthoek());
+    if (uitvoer.IsEmpty())
+        return {};
+    // Drawn as the view draws, at the print's size: fonts follow that size
+    // for this drawing, and the view's own return at its next paint.
+    const CSize sizeBewaard = project.m_sizeDoel;
+    const CRect rectBewaard = project.m_rectMonitor;
+    project.m_sizeDoel = { uitvoer.Width(), uitvoer.Height() };
+    project.m_rectMonitor = { 0, 0, uitvoer.Width(), uitvoer.Height() };
+    m_tekenaar.SetLaatstePagina(nullptr);
+    QImage bitmap(uitvoer.Width(), uitvoer.Height(), QImage::Format_RGB32);
+    const bool bGetekend = TekenInhoud(bitmap);
+    project.m_sizeDoel = sizeBewaard;
+    project.m_rectMonitor = rectBewaard;
+    m_tekenaar.SetLaatstePagina(nullptr);
+    update();
+    return bGetekend ? bitmap : QImage();
 }
 
 void CZerbantikoView::TekenOverzicht(QImage& bitmap)
@@ -97,8 +100,8 @@ void CZerbantikoView::TekenOverzicht(QImage& bitmap)
     bitmap.fill(QColor(
         GetRValue(project.m_clrKleurvlak), GetGValue(project.m_clrKleurvlak), GetBValue(project.m_clrKleurvlak)));
     const int n = project.AantalKinderen();
-    int g = 8;
-    for (int k = 2; k < 8; ++k) {
+    int g = nMaxRaster;
+    for (int k = 2; k < nMaxRaster; ++k) {
         if (n <= k * k) {
             g = k;
             break;
@@ -106,9 +109,12 @@ void CZerbantikoView::TekenOverzicht(QImage& bitmap)
     }
     m_aRectItem.assign(size_t(qMax(n, g * g)), CRect {});
     m_aRectKlik = m_aRectItem;
-    m_aGeometrie.clear();
+    m_markeringen.BeginPagina(0, nullptr);
 
-    CPaginaTekenaar mini(CPaginaTekenaar::Variant::Ontwerp);
+    // The thumbnails draw what the designer draws, anchor marks included.
+    CPaginaTekenaar mini(CPaginaTekenaar::Variant::Ontwerp, m_klok);
+    COntwerpMarkeringen miniMarkeringen;
+    miniMarkeringen.KoppelAan(mini);
     const CSize sizeBewaard = project.m_sizeDoel;
     QPainter p(&bitmap);
     for (int d = 0; d < g * g; ++d) {
@@ -127,7 +133,8 @@ void CZerbantikoView::TekenOverzicht(QImage& bitmap)
             project.m_sizeDoel = { cel.Width(), cel.Height() };
             pPagina->MaakFontsOntwerp();
             mini.SetLaatstePagina(pPagina);
-            mini.DrawPage(duim, *pPagina, project, nullptr);
+            miniMarkeringen.BeginPagina(pPagina->AantalKinderen(), nullptr);
+            mini.DrawPage(duim, *pPagina, nullptr);
             project.m_sizeDoel = sizeBewaard;
             pPagina->MaakFontsOntwerp();
             p.drawImage(left, top, duim);
@@ -137,7 +144,7 @@ void CZerbantikoView::TekenOverzicht(QImage& bitmap)
             m_aRectKlik[size_t(d)] = cel;
             m_pPagina = pPagina;
         } else if (d >= n) {
-            p.setPen(QColor(128, 128, 128));
+            p.setPen(kleurRaster);
             p.drawRect(q.adjusted(0, 0, -1, -1));
             p.drawLine(q.topLeft(), q.bottomRight());
             p.drawLine(q.topRight(), q.bottomLeft());
@@ -176,7 +183,7 @@ void CZerbantikoView::OnUpdate(QObject*, int nHint, CDataItemBasis* pElement)
             return;
         // A new or opened project: everything is new.
         m_tekenaar.SetLaatstePagina(nullptr);
-        m_aGeometrie.clear();
+        m_markeringen.BeginPagina(0, nullptr);
     } else if (nHint == Hint::Toegevoegd || nHint == Hint::SelectieOntwerp) {
         return;
     } else if (nHint == Hint::Stijl) {
@@ -190,28 +197,21 @@ void CZerbantikoView::ZetKlok()
 {
     const CDataItemPagina* pPagina = m_doc.GetHuidigePagina();
     if (m_doc.m_project.AantalKinderen() > 0 && pPagina && HeeftVelden(*pPagina)) {
-        if (!m_klok.isActive())
-            m_klok.start(nKlokPeriode, this);
+        if (!m_klokTimer.isActive())
+            m_klokTimer.start(nKlokPeriode, this);
     } else {
-        m_klok.stop();
+        m_klokTimer.stop();
     }
 }
 
 void CZerbantikoView::timerEvent(QTimerEvent* pEvent)
 {
-    if (pEvent->timerId() != m_klok.timerId())
+    if (pEvent->timerId() != m_klokTimer.timerId())
         return QWidget::timerEvent(pEvent);
-    const auto tijd = TekstVelden::Klok().Tijd();
+    const auto tijd = m_klok.Tijd();
     const int nNu = tijd ? tijd->nUur * 3600 + tijd->nMinuut * 60 + tijd->nSeconde : -1;
     if (nNu != m_nLaatsteSeconde) {
         m_nLaatsteSeconde = nNu;
         update();
     }
-}
-
-void CZerbantikoView::Print(QPrinter& printer)
-{
-    QPainter p(&printer);
-    const QRect r = p.viewport();
-    p.drawImage(r, OnDraw(size().isEmpty() ? QSize(1920, 1080) : size()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "OntwerpGeometrie.h"
+#include "OntwerpMarkeringen.h"
 #include "model/Types.h"
 #include "render/PaginaTekenaar.h"
 
@@ -13,7 +14,7 @@
 class CZerbantikoDoc;
 class CDataItemBasis;
 class CDataItemPagina;
-class QPrinter;
+class IKlok;
 
 // The editor's main view: the current page as the show will draw it, with
 // the design marks, or an overview of all pages while the project is selected.
@@ -21,17 +22,23 @@ class CZerbantikoView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CZerbantikoView(CZerbantikoDoc& doc, QWidget* pParent = nullptr);
+    // Clock texts read the clock given here.
+    CZerbantikoView(CZerbantikoDoc& doc, const IKlok& klok, QWidget* pParent = nullptr);
 
     // The whole client area as the view paints it.
     QImage OnDraw(const QSize& client);
-    void Print(QPrinter& printer);
+    // What the view shows (the page or the overview) without the window
+    // around it, in the monitor's shape as large as fits in ruimte; for
+    // printing. Null when there is nothing to show.
+    QImage TekenVoorAfdruk(const QSize& ruimte);
 
     const std::vector<CRect>& ItemRechthoeken() const { return m_aRectItem; }
     const std::vector<CRect>& KlikRechthoeken() const { return m_aRectKlik; }
-    const std::vector<COntwerpGeometrie>& Geometrie() const { return m_aGeometrie; }
+    const std::vector<COntwerpGeometrie>& Geometrie() const { return m_markeringen.Geometrie(); }
     const CRect& Uitvoer() const { return m_rectUitvoer; }
-    bool KlokLoopt() const { return m_klok.isActive(); }
+    bool KlokLoopt() const { return m_klokTimer.isActive(); }
+    // The overview shows at most nMaxRaster x nMaxRaster pages.
+    static constexpr int nMaxRaster = 8;
 
 public slots:
     void OnUpdate(QObject* pSender, int nHint, CDataItemBasis* pElement);
@@ -42,18 +49,20 @@ protected:
     void timerEvent(QTimerEvent* pEvent) override;
 
 private:
+    // The page or the overview, by the selection, into a bitmap of the output's size.
+    bool TekenInhoud(QImage& bitmap);
     void TekenOverzicht(QImage& bitmap);
-    void TekenMarkeringen(CTekenaar& t, CDataItemBasis& item);
     void ZetKlok();
 
     CZerbantikoDoc& m_doc;
+    const IKlok& m_klok;
     CPaginaTekenaar m_tekenaar;
+    COntwerpMarkeringen m_markeringen;
     CRect m_rectClient;
     CRect m_rectUitvoer;
     const CDataItemPagina* m_pPagina = nullptr;
     std::vector<CRect> m_aRectItem;
     std::vector<CRect> m_aRectKlik;
-    std::vector<COntwerpGeometrie> m_aGeometrie;
-    QBasicTimer m_klok; // timer 112: clock texts tick
+    QBasicTimer m_klokTimer; // timer 112: clock texts tick
     int m_nLaatsteSeconde = -1;
 };

@@ -85,9 +85,12 @@ template <class Archief, class Element> void ElementVelden(Archief& ar, Element&
     ZB_VELD(m_bAfbeeldingTonen);
     ZB_VELD(m_bTekstTonen);
     if (formaat == RecordFormaat::Oud) {
-        // Old files know no item type: a shown text makes the item a text.
-        if (e.m_bTekstTonen != 0)
-            ar.ZetItemSoort(e, 0);
+        // Old files know no item type: a shown text makes the item a text,
+        // else a shown picture an image, else it is a colour area.
+        ar.ZetItemSoort(e,
+            e.m_bTekstTonen != 0            ? ItemSoort::Tekst
+                : e.m_bAfbeeldingTonen != 0 ? ItemSoort::Afbeelding
+                                            : ItemSoort::Kleurvlak);
     }
     ZB_VELD(m_nReserve4);
     ZB_VELD(m_rectScherm);

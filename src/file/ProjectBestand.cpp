@@ -3,6 +3,7 @@
 #include "ArchiefLezer.h"
 #include "ArchiefSchrijver.h"
 #include "ElementVelden.h"
+#include "model/BestandZoeker.h"
 #include "model/ProjectInhoud.h"
 #include "model/Teksten.h"
 #include "model/ZerbantikoDoc.h"
@@ -12,7 +13,6 @@
 #include <QSaveFile>
 
 #include <memory>
-#include <optional>
 #include <new>
 
 namespace ProjectBestand {
@@ -25,18 +25,23 @@ enum class Rol { Project, Pagina, Item };
 
 // The smallest a tagged child can be is its two-byte tag.
 constexpr qint64 nMinBytesPerKind = 2;
+// Enough for the longest header in either form.
+constexpr qint64 nKopBytes = 128;
+// Far beyond any real project (a page with all its items takes a few
+// kilobytes); a larger file is not taken into memory.
+constexpr qint64 nMaxProjectBytes = 256ll * 1024 * 1024;
 
 class CRecordLezer {
 public:
     CRecordLezer(QByteArrayView data, const SLeesOpties& opties, const QString& strMap)
         : m_ar(data)
         , m_opties(opties)
-        , m_strMap(strMap)
         // Each element costs far more memory than the two bytes a reference
         // to an earlier one takes in the file, so the number of elements is
         // bounded by the file's size (a real record takes over 300 bytes).
         , m_nBudget(data.size() / 128 + 64)
     {
+        m_zoeker.SetProjectMap(strMap);
     }
 
     CArchiefLezer& Archief() { return m_ar; }
@@ -45,9 +50,13 @@ public:
     void LeesRecord(CDataItemBasis& e, Rol rol)
     {
         ElementVelden(m_ar, e, m_formaat);
+        // The record's class decides what it is: a page that claims to be an
+        // item would otherwise take items into the project's own list, and
+        // the next save would write a file that cannot be read.
+        e.m_nSoort = quint8(rol == Rol::Project ? Soort::Project : rol == Rol::Pagina ? Soort::Pagina : Soort::Item);
         LeesKinderen(e, rol);
-        if ((e.m_nSoort == 2 || e.m_nSoort == 3) && !e.m_strAfbeelding.isEmpty() && m_opties.bAfbeeldingenLaden)
-            e.m_picture.Load(e.m_strAfbeelding, m_strMap);
+        if (rol != Rol::Project && !e.m_strAfbeelding.isEmpty() && m_opties.bAfbeeldingenLaden)
+            e.m_picture.Load(m_zoeker.Zoek(e.m_strAfbeelding));
     }
 
 private:
@@ -117,7 +126,7 @@ private:
     CArchiefLezer m_ar;
     RecordFormaat m_formaat = RecordFormaat::Huidig;
     SLeesOpties m_opties;
-    QString m_strMap; // the project file's folder, for relative picture paths
+    CBestandZoeker m_zoeker; // from the project file's folder
     qint64 m_nBudget;
 };
 
@@ -147,11 +156,6 @@ CBestandsResultaat Fout(FoutSoort soort, qint64 nOffset, const QString& strBesta
 CBestandsResultaat Lees(
     QByteArrayView data, const QString& strBestand, CProjectInhoud& inhoud, const SLeesOpties& opties)
 {
-    // Copies of elements written twice reload their pictures; without
-    // pictures, nothing may reach the disk.
-    std::optional<CPicture::CZonderBestanden> zonderBestanden;
-    if (!opties.bAfbeeldingenLaden)
-        zonderBestanden.emplace();
     try {
         CRecordLezer lezer(data, opties, strBestand.isEmpty() ? QString() : QFileInfo(strBestand).absolutePath());
         const QString strVersie = lezer.Archief().String();
@@ -192,10 +196,49 @@ CBestandsResultaat Lees(
     }
 }
 
-CBestandsResultaat Lees(QIODevice& bron, const QString& strBestand, CProjectInhoud& inhoud, const SLeesOpties& opties)
+// Whether the file's first bytes can be a project's header. A file shorter
+// than a header passes, so the reader names where it ends.
+bool KanKopZijn(QByteArrayView kop)
 {
-    const QByteArray data = bron.readAll();
-    return Lees(QByteArrayView(data), strBestand, inhoud, opties);
+    for (const char* szVersie : { szVersieHuidig, szVersie63, szVersie55 }) {
+        const QByteArray versie(szVersie);
+        // The short form: a length byte, then the characters; the wide form:
+        // FF FE FF, a length byte, then UTF-16 characters.
+        QByteArray breed("\xFF\xFE\xFF");
+        breed += char(versie.size());
+        for (char c : versie)
+            breed += QByteArray(1, c) + '\0';
+        for (const QByteArray& vorm : { char(versie.size()) + versie, breed }) {
+            if (kop.startsWith(vorm) || QByteArrayView(vorm).startsWith(kop))
+                return true;
+        }
+    }
+    return false;
+}
+
+CBestandsResultaat LeesBestand(const QString& strPad, CProjectInhoud& inhoud, const SLeesOpties& opties)
+{
+    // Only a regular file: a device, pipe, socket or folder would never end
+    // or never answer.
+    const QFileInfo info(strPad);
+    if (!info.isFile())
+        return Fout(FoutSoort::Openen, -1, strPad);
+    QFile file(strPad);
+    if (!file.open(QIODevice::ReadOnly))
+        return Fout(FoutSoort::Openen, -1, strPad, file.errorString());
+    // The header first: a file that is no project is not read any further.
+    const QByteArray kop = file.read(nKopBytes);
+    if (file.error() != QFileDevice::NoError)
+        return Fout(FoutSoort::Openen, -1, strPad, file.errorString());
+    if (!KanKopZijn(kop))
+        return Fout(FoutSoort::OnverwachtFormaat, 0, strPad);
+    if (info.size() > nMaxProjectBytes)
+        return Fout(FoutSoort::OngeldigFormaat, -1, strPad);
+    const QByteArray data = kop + file.read(nMaxProjectBytes);
+    if (file.error() != QFileDevice::NoError)
+        return Fout(FoutSoort::Openen, -1, strPad, file.errorString());
+    file.close();
+    return Lees(QByteArrayView(data), strPad, inhoud, opties);
 }
 
 QByteArray Schrijf(const CZerbantikoDoc& doc)
@@ -218,16 +261,8 @@ bool Schrijf(QIODevice& doel, const CZerbantikoDoc& doc)
 
 CBestandsResultaat Open(CZerbantikoDoc& doc, const QString& strPad)
 {
-    QFile file(strPad);
-    if (!file.open(QIODevice::ReadOnly))
-        return Fout(FoutSoort::Openen, -1, strPad, file.errorString());
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return Fout(FoutSoort::Openen, -1, strPad, file.errorString());
-    file.close();
-
     auto pInhoud = std::make_unique<CProjectInhoud>();
-    CBestandsResultaat r = Lees(QByteArrayView(data), strPad, *pInhoud);
+    CBestandsResultaat r = LeesBestand(strPad, *pInhoud);
     if (r.Gelukt())
         doc.NeemOver(*pInhoud, strPad);
     return r;

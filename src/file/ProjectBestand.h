@@ -27,8 +27,9 @@ struct SLeesOpties {
 // still called "<nieuw project>".
 CBestandsResultaat Lees(
     QByteArrayView data, const QString& strBestand, CProjectInhoud& inhoud, const SLeesOpties& opties = {});
-CBestandsResultaat Lees(
-    QIODevice& bron, const QString& strBestand, CProjectInhoud& inhoud, const SLeesOpties& opties = {});
+// Reads the project file strPad: only a regular file, and no further than
+// its header when that names no project.
+CBestandsResultaat LeesBestand(const QString& strPad, CProjectInhoud& inhoud, const SLeesOpties& opties = {});
 
 // The bytes of the current format for the document's project and templates.
 QByteArray Schrijf(const CZerbantikoDoc& doc);

@@ -3,7 +3,6 @@
 #include "IMelder.h"
 #include "KloonVan.h"
 #include "Teksten.h"
-#include "ZerbantikoDoc.h"
 
 #include <cmath>
 #include <cstdio>
@@ -36,14 +35,6 @@ void CDataItemBasis::KopieerVelden(const CDataItemBasis& bron)
     m_abReserve2 = abReserve2;
 }
 
-void CDataItemBasis::HerlaadAfbeelding()
-{
-    if (m_strAfbeelding.isEmpty())
-        m_picture.Release();
-    else
-        m_picture.Load(m_strAfbeelding);
-}
-
 void CDataItemBasis::CopyFrom(const CDataItemBasis& bron)
 {
     m_nIndex = bron.m_nIndex;
@@ -56,7 +47,8 @@ void CDataItemBasis::CopyFrom(const CDataItemBasis& bron)
         m_aKinderen.push_back(std::move(pKloon));
     }
     KopieerVelden(bron);
-    HerlaadAfbeelding();
+    // The copy shows the very picture its source shows; no file is read.
+    m_picture = bron.m_picture;
 }
 
 void CDataItemBasis::CopyValues(const CDataItemBasis& bron)
@@ -64,7 +56,8 @@ void CDataItemBasis::CopyValues(const CDataItemBasis& bron)
     m_nIndex = bron.m_nIndex;
     m_pOuder = bron.m_pOuder;
     KopieerVelden(bron);
-    HerlaadAfbeelding();
+    // The copy shows the very picture its source shows; no file is read.
+    m_picture = bron.m_picture;
 }
 
 void CDataItemBasis::ApplyTemplate(const CDataItemBasis& s)
@@ -195,7 +188,7 @@ void CDataItemBasis::Verwissel(CDataItemBasis& ander)
 const CDataItemBasis* CDataItemBasis::GetProject() const
 {
     const CDataItemBasis* p = this;
-    while (p && p->m_nSoort != 1)
+    while (p && p->m_nSoort != Soort::Project)
         p = p->m_pOuder;
     return p;
 }
@@ -211,7 +204,7 @@ int FontPixelHeight(int cy, double dLettergrootte)
 
 void CDataItemBasis::MaakFontIn(std::optional<QFont>& font)
 {
-    if (m_nSoort != 3 || m_nItemSoort != 0)
+    if (m_nSoort != Soort::Item || m_nItemSoort != ItemSoort::Tekst)
         return;
     if (m_strLettertype.isEmpty())
         m_strLettertype = QStringLiteral("Verdana");
@@ -239,12 +232,11 @@ void CDataItemBasis::MaakFontPresentatie()
     MaakFontIn(m_fontPresentatie);
 }
 
-void GeheugenTekortBijKopie(const char* szKlasse)
+void GeheugenTekortBijKopie(IMelder* pMelder, const char* szKlasse)
 {
     const QString strTekst = Tekst::GeheugenTekort(QString::fromLatin1(szKlasse));
-    CZerbantikoDoc* pDoc = CZerbantikoDoc::Huidig();
-    if (pDoc && pDoc->GetMelder())
-        pDoc->GetMelder()->Meld(strTekst);
+    if (pMelder)
+        pMelder->Meld(strTekst);
     else
         std::fputs(qPrintable(strTekst + u'\n'), stderr);
     std::exit(EXIT_FAILURE);

@@ -10,6 +10,7 @@
 #include <vector>
 
 class CZerbantikoDoc;
+class IMelder;
 
 // The one record behind the project, its pages and their items. Which fields
 // matter depends on m_nSoort (and m_nItemSoort for items); the kinds differ
@@ -26,7 +27,8 @@ public:
 
     virtual void ResetToDefaults();
     virtual void InitTemplate() { }
-    // Deep copy from a source into a newly created element.
+    // Deep copy from a source into a newly created element; the copy shares
+    // the source's decoded picture. Throws std::bad_alloc when memory runs out.
     virtual void CopyFrom(const CDataItemBasis& bron);
     // CopyFrom without touching the children.
     virtual void CopyValues(const CDataItemBasis& bron);
@@ -69,7 +71,6 @@ public:
 
 protected:
     void KopieerVelden(const CDataItemBasis& bron);
-    void HerlaadAfbeelding();
 
 private:
     void MaakFontIn(std::optional<QFont>& font);
@@ -81,5 +82,6 @@ private:
 // x = trunc(cy * 0.6 * size / 100), then x * 96 / 72 rounded to nearest.
 int FontPixelHeight(int cy, double dLettergrootte);
 
-// Shows the out-of-memory message for a failed copy and ends the program.
-[[noreturn]] void GeheugenTekortBijKopie(const char* szKlasse);
+// Shows the out-of-memory message for a failed copy of an element of that
+// class (on standard error without a melder) and ends the program.
+[[noreturn]] void GeheugenTekortBijKopie(IMelder* pMelder, const char* szKlasse);

@@ -9,7 +9,7 @@ void CDataItemPagina::InitTemplate()
 {
     ResetToDefaults();
     m_nIndex = 0;
-    m_nSoort = 2;
+    m_nSoort = Soort::Pagina;
     m_strNaam = Tekst::Laad(Tekst::NieuwePagina);
     m_strToelichting.clear();
     m_dRandbreedte = 0.1;
@@ -44,7 +44,7 @@ void CDataItemPagina::VoerActieUit(int nPositie)
 
 int CDataItemPagina::ToonEigenschappen(CZerbantikoDoc* pDoc)
 {
-    if (!pDoc || m_nSoort != 2 || !pDoc->GetEigenschappenDialogen())
+    if (!pDoc || m_nSoort != Soort::Pagina || !pDoc->GetEigenschappenDialogen())
         return 0;
     return pDoc->GetEigenschappenDialogen()->Toon(EigenschappenDialoog::Pagina, *this, *pDoc);
 }

@@ -10,8 +10,8 @@ void CDataItemPaginaItem::InitTemplate()
 {
     ResetToDefaults();
     m_nIndex = 0;
-    m_nSoort = 3;
-    m_nItemSoort = 0;
+    m_nSoort = Soort::Item;
+    m_nItemSoort = ItemSoort::Tekst;
     m_nReserve1 = 0;
     m_bAfbeeldingTonen = 0;
     m_bRand = 0;
@@ -30,8 +30,8 @@ void CDataItemPaginaItem::InitTemplate()
     m_nDekkingKleurvlak = 100;
     m_nDekkingRand = 100;
     m_bActief = 1;
-    m_nAnkerH = 1;
-    m_nAnkerV = 1;
+    m_nAnkerH = Uitlijning::Midden;
+    m_nAnkerV = Uitlijning::Midden;
     m_dBreedte = 8.0;
     m_dHoogte = 8.0;
     m_strLettertype = QStringLiteral("Verdana");
@@ -41,11 +41,11 @@ void CDataItemPaginaItem::InitTemplate()
 QString CDataItemPaginaItem::GetSoortNaam() const
 {
     switch (m_nItemSoort) {
-    case 0:
+    case ItemSoort::Tekst:
         return QStringLiteral("tekst");
-    case 1:
+    case ItemSoort::Afbeelding:
         return QStringLiteral("afbeelding");
-    case 2:
+    case ItemSoort::Kleurvlak:
         return QStringLiteral("kleurvlak");
     default:
         return QStringLiteral("???");
@@ -59,17 +59,17 @@ std::unique_ptr<CDataItemBasis> CDataItemPaginaItem::Clone() const
 
 int CDataItemPaginaItem::ToonEigenschappen(CZerbantikoDoc* pDoc)
 {
-    if (!pDoc || m_nSoort != 3)
+    if (!pDoc || m_nSoort != Soort::Item)
         return 0;
     EigenschappenDialoog soort;
     switch (m_nItemSoort) {
-    case 0:
+    case ItemSoort::Tekst:
         soort = EigenschappenDialoog::Tekst;
         break;
-    case 1:
+    case ItemSoort::Afbeelding:
         soort = EigenschappenDialoog::Afbeelding;
         break;
-    case 2:
+    case ItemSoort::Kleurvlak:
         soort = EigenschappenDialoog::Kleurvlak;
         break;
     default:

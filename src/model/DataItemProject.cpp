@@ -9,7 +9,7 @@ void CDataItemProject::InitTemplate()
 {
     ResetToDefaults();
     m_nIndex = 0;
-    m_nSoort = 1;
+    m_nSoort = Soort::Project;
     m_strNaam = Tekst::Laad(Tekst::NieuwProject);
     m_strToelichting.clear();
     m_clrKleurvlak = 0x404040;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Soorten.h"
 #include "Types.h"
 
 #include <QString>
@@ -12,8 +13,8 @@ using BOOL = qint32; // stored files may hold any 32-bit value here
 // its reset value. Kept apart from the element's structure (children, parent,
 // fonts, picture) so that resetting and copying cannot forget a field.
 struct CDataItemVelden {
-    quint8 m_nSoort = 0; // 1 project, 2 page, 3 page item
-    quint8 m_nItemSoort = 2; // 0 text, 1 image, 2 colour area
+    quint8 m_nSoort = 0; // a Soort; 0 in a bare record
+    quint8 m_nItemSoort = ItemSoort::Kleurvlak;
     qint32 m_nNummer = 1;
     QString m_strReserve1;
     QString m_strNaam; // for a text item this is the text that is shown
@@ -22,7 +23,7 @@ struct CDataItemVelden {
     double m_dReserve1 = 0.0;
     double m_dReserve2 = 0.0;
     CPoint m_ptAnker;
-    qint32 m_nVorm = 0; // bit 0: equal sides, bit 1: elliptic
+    qint32 m_nVorm = 0; // Vorm bits
     double m_dAnkerX = 0.0;
     double m_dAnkerY = 0.0; // counts upwards from the bottom edge
     double m_dBreedte = 0.0;
@@ -61,7 +62,7 @@ struct CDataItemVelden {
     BOOL m_bToetsenbord = 1;
     qint32 m_nPresenter = 0;
     BOOL m_bAutoVolgende = 0;
-    qint32 m_nSelectiePositie = 3;
+    qint32 m_nSelectiePositie = Zijde::Onder;
     BOOL m_bSelectieZichtbaar = 0;
     qint32 m_nSelectieItem = -1;
     QString m_strGong;

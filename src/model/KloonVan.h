@@ -2,18 +2,10 @@
 
 #include "DataItemBasis.h"
 
-#include <new>
-
-// Allocates an element of class T as a copy of the source; running out of
-// memory here ends the program with the copy message.
+// Allocates an element of class T as a deep copy of the source.
 template <class T> std::unique_ptr<CDataItemBasis> KloonVan(const CDataItemBasis& bron)
 {
-    std::unique_ptr<CDataItemBasis> p;
-    try {
-        p = std::make_unique<T>();
-    } catch (const std::bad_alloc&) {
-        GeheugenTekortBijKopie(bron.GetKlasseNaam());
-    }
+    auto p = std::make_unique<T>();
     p->CopyFrom(bron);
     return p;
 }

@@ -2,40 +2,12 @@
 
 #include "PictureCache.h"
 
-#include <QDir>
-
-namespace {
-QString g_strBasisMap;
-int g_nZonderBestanden = 0;
-} // namespace
-
-CPicture::CZonderBestanden::CZonderBestanden()
-{
-    ++g_nZonderBestanden;
-}
-
-CPicture::CZonderBestanden::~CZonderBestanden()
-{
-    --g_nZonderBestanden;
-}
-
-void CPicture::SetBasisMap(const QString& strMap)
-{
-    g_strBasisMap = strMap;
-}
-
-const QString& CPicture::BasisMap()
-{
-    return g_strBasisMap;
-}
-
-bool CPicture::Load(const QString& strPad, const QString& strMap)
+bool CPicture::Load(const QString& strPad)
 {
     m_pImage.reset();
-    if (strPad.isEmpty() || g_nZonderBestanden > 0)
+    if (strPad.isEmpty())
         return false;
-    const bool bRelatief = QDir::isRelativePath(strPad) && !strMap.isEmpty();
-    m_pImage = CPictureCache::Instance().Get(bRelatief ? QDir(strMap).filePath(strPad) : strPad);
+    m_pImage = CPictureCache::Instance().Get(strPad);
     return IsLoaded();
 }
 

@@ -11,8 +11,6 @@
 
 namespace {
 
-CZerbantikoDoc* g_pDocument = nullptr;
-
 bool HoortBij(const CDataItemBasis* p, const CDataItemBasis& wortel)
 {
     for (; p; p = p->m_pOuder) {
@@ -32,7 +30,7 @@ CZerbantikoDoc::CZerbantikoDoc(QObject* pParent)
 
     CDataItemPaginaItem& tekst = SjabloonItem(1);
     tekst.InitTemplate();
-    tekst.m_nItemSoort = 0;
+    tekst.m_nItemSoort = ItemSoort::Tekst;
     tekst.m_strNaam = Tekst::Laad(Tekst::NieuweTekst);
     tekst.m_bKleurvlak = 0;
     tekst.m_bAfbeeldingTonen = 0;
@@ -41,38 +39,27 @@ CZerbantikoDoc::CZerbantikoDoc(QObject* pParent)
 
     CDataItemPaginaItem& afbeelding = SjabloonItem(2);
     afbeelding.InitTemplate();
-    afbeelding.m_nItemSoort = 1;
+    afbeelding.m_nItemSoort = ItemSoort::Afbeelding;
     afbeelding.m_strNaam = Tekst::Laad(Tekst::NieuweAfbeelding);
     afbeelding.m_bAfbeeldingTonen = 1;
     afbeelding.m_bKleurvlak = 0;
     afbeelding.m_bTekstTonen = 0;
-    afbeelding.m_nManierVanTonen = 0;
+    afbeelding.m_nManierVanTonen = Manier::Passend;
 
     CDataItemPaginaItem& kleurvlak = SjabloonItem(3);
     kleurvlak.InitTemplate();
-    kleurvlak.m_nItemSoort = 2;
+    kleurvlak.m_nItemSoort = ItemSoort::Kleurvlak;
     kleurvlak.m_strNaam = Tekst::Laad(Tekst::NieuwKleurvlak);
     kleurvlak.m_bKleurvlak = 1;
     kleurvlak.m_bAfbeeldingTonen = 0;
     kleurvlak.m_bTekstTonen = 0;
-    kleurvlak.m_nKleurvlakMaat = 0;
+    kleurvlak.m_nKleurvlakMaat = BandMaat::Eigen;
     kleurvlak.m_nVorm = 0;
 
     SjabloonItem(4).InitTemplate();
-
-    g_pDocument = this;
 }
 
-CZerbantikoDoc::~CZerbantikoDoc()
-{
-    if (g_pDocument == this)
-        g_pDocument = nullptr;
-}
-
-CZerbantikoDoc* CZerbantikoDoc::Huidig()
-{
-    return g_pDocument;
-}
+CZerbantikoDoc::~CZerbantikoDoc() = default;
 
 // --- selection -------------------------------------------------------------
 
@@ -148,13 +135,13 @@ void CZerbantikoDoc::SelecteerElement(CDataItemBasis* pElement)
         return pPagina && pPagina->m_nIndex >= 0 && pPagina->m_nIndex < nPaginas ? pPagina->m_nIndex : -1;
     };
     switch (pElement->m_nSoort) {
-    case 1:
+    case Soort::Project:
         m_nHuidigePagina = 0;
         break;
-    case 2:
+    case Soort::Pagina:
         m_nHuidigePagina = paginaIndex(pElement);
         break;
-    case 3:
+    case Soort::Item:
         m_nHuidigePagina = paginaIndex(pElement->m_pOuder);
         break;
     default:
@@ -166,13 +153,13 @@ void CZerbantikoDoc::SelecteerElement(CDataItemBasis* pElement)
 
 bool CZerbantikoDoc::IsPaginaOfItem(const CDataItemBasis* p)
 {
-    return p && (p->m_nSoort == 2 || p->m_nSoort == 3);
+    return p && (p->m_nSoort == Soort::Pagina || p->m_nSoort == Soort::Item);
 }
 
 bool CZerbantikoDoc::KanPaginaInvoegen() const
 {
     const CDataItemBasis* p = GetGeselecteerd();
-    return p && p->m_nSoort >= 1 && p->m_nSoort <= 3;
+    return p && p->m_nSoort >= Soort::Project && p->m_nSoort <= Soort::Item;
 }
 
 bool CZerbantikoDoc::KanItemInvoegen() const
@@ -197,10 +184,10 @@ bool CZerbantikoDoc::KanPlakken() const
     const CDataItemBasis* p = GetGeselecteerd();
     if (!p)
         return false;
-    if (m_pKlembord->m_nSoort == 2)
-        return p->m_nSoort == 2 || p->m_nSoort == 1;
-    if (m_pKlembord->m_nSoort == 3)
-        return p->m_nSoort == 2 || p->m_nSoort == 3;
+    if (m_pKlembord->m_nSoort == Soort::Pagina)
+        return p->m_nSoort == Soort::Pagina || p->m_nSoort == Soort::Project;
+    if (m_pKlembord->m_nSoort == Soort::Item)
+        return p->m_nSoort == Soort::Pagina || p->m_nSoort == Soort::Item;
     return false;
 }
 
@@ -248,29 +235,25 @@ CDataItemBasis* CZerbantikoDoc::Invoegen(int nSoort, int nSjabloon, const CDataI
     const bool bPagina = nSoort == 2;
 
     std::unique_ptr<CDataItemBasis> pNieuw;
-    try {
-        if (bPagina)
-            pNieuw = std::make_unique<CDataItemPagina>();
-        else
-            pNieuw = std::make_unique<CDataItemPaginaItem>();
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
-    if (bPagina && pS->m_nSoort == 3)
+    if (bPagina)
+        pNieuw = std::make_unique<CDataItemPagina>();
+    else
+        pNieuw = std::make_unique<CDataItemPaginaItem>();
+    if (bPagina && pS->m_nSoort == Soort::Item)
         pBron = nullptr; // a page next to an item always starts from template page 1
     if (pBron)
-        pNieuw->CopyFrom(*pBron);
+        KopieerOfStop(*pNieuw, *pBron);
     else if (bPagina)
-        pNieuw->CopyFrom(SjabloonPagina(1));
+        KopieerOfStop(*pNieuw, SjabloonPagina(1));
     else
-        pNieuw->CopyFrom(SjabloonItem(nSjabloon));
+        KopieerOfStop(*pNieuw, SjabloonItem(nSjabloon));
 
     CDataItemBasis* pContainer = nullptr;
     Plaats plaats = Plaats::Achteraan;
     int nPositie = 0;
     bool bProjectGeval = false;
     switch (pS->m_nSoort) {
-    case 2:
+    case Soort::Pagina:
         if (bPagina) {
             pContainer = &m_project;
             plaats = Plaats::Na;
@@ -283,7 +266,7 @@ CDataItemBasis* CZerbantikoDoc::Invoegen(int nSoort, int nSjabloon, const CDataI
             nPositie = pS->m_nIndex;
         }
         break;
-    case 3:
+    case Soort::Item:
         if (!pS->m_pOuder)
             return nullptr;
         if (bPagina) {
@@ -296,11 +279,11 @@ CDataItemBasis* CZerbantikoDoc::Invoegen(int nSoort, int nSjabloon, const CDataI
             nPositie = pS->m_nIndex;
         }
         break;
-    case 1:
+    case Soort::Project:
         if (bPagina) {
             pContainer = &m_project;
         } else {
-            if (!m_pKopieerBron || m_pKopieerBron->m_nSoort != 2)
+            if (!m_pKopieerBron || m_pKopieerBron->m_nSoort != Soort::Pagina)
                 return nullptr;
             pContainer = m_pKopieerBron;
             bProjectGeval = true;
@@ -335,18 +318,22 @@ CDataItemBasis* CZerbantikoDoc::Invoegen(int nSoort, int nSjabloon, const CDataI
     return pElement;
 }
 
+void CZerbantikoDoc::KopieerOfStop(CDataItemBasis& doel, const CDataItemBasis& bron)
+{
+    try {
+        doel.CopyFrom(bron);
+    } catch (const std::bad_alloc&) {
+        GeheugenTekortBijKopie(m_pMelder, bron.GetKlasseNaam());
+    }
+}
+
 void CZerbantikoDoc::OnKopieren()
 {
     if (!KanKopieren())
         return;
     const CDataItemBasis* pBron = m_pKopieerBron ? m_pKopieerBron : GetGeselecteerd();
-    m_pKlembord.reset();
-    try {
-        m_pKlembord = std::make_unique<CDataItemBasis>();
-    } catch (const std::bad_alloc&) {
-        return;
-    }
-    m_pKlembord->CopyFrom(*pBron);
+    m_pKlembord = std::make_unique<CDataItemBasis>();
+    KopieerOfStop(*m_pKlembord, *pBron);
     // The copy stands on its own; it must not point into the project.
     m_pKlembord->m_pOuder = nullptr;
     m_pKopieerBron = nullptr;
@@ -387,7 +374,8 @@ void CZerbantikoDoc::OnVerwijderen()
     CDataItemBasis* pOuder = pS->m_pOuder;
     if (!pOuder)
         return;
-    QString strVraag = Tekst::Laad(pS->m_nSoort == 2 ? Tekst::VraagVerwijderPagina : Tekst::VraagVerwijderItem);
+    QString strVraag
+        = Tekst::Laad(pS->m_nSoort == Soort::Pagina ? Tekst::VraagVerwijderPagina : Tekst::VraagVerwijderItem);
     strVraag.replace(QStringLiteral("%s"), pS->m_strNaam);
     if (!m_pMelder || !m_pMelder->VraagJaNee(strVraag))
         return;
@@ -477,8 +465,8 @@ void CZerbantikoDoc::NeemOver(CProjectInhoud& inhoud, const QString& strPad)
 void CZerbantikoDoc::SetPathName(const QString& strPad)
 {
     m_strPathName = strPad;
-    // Pictures named relative to the project are found beside it.
-    CPicture::SetBasisMap(strPad.isEmpty() ? QString() : QFileInfo(strPad).absolutePath());
+    // The project's paths are looked up from its own folder.
+    m_zoeker.SetProjectMap(strPad.isEmpty() ? QString() : QFileInfo(strPad).absolutePath());
 }
 
 void CZerbantikoDoc::SetTitle(const QString& strTitel)

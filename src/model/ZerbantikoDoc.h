@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BestandZoeker.h"
 #include "DataItemPagina.h"
 #include "DataItemPaginaItem.h"
 #include "DataItemProject.h"
@@ -24,9 +25,6 @@ class CZerbantikoDoc : public QObject {
 public:
     explicit CZerbantikoDoc(QObject* pParent = nullptr);
     ~CZerbantikoDoc() override;
-
-    // The process-wide document (the most recently constructed one).
-    static CZerbantikoDoc* Huidig();
 
     void SetMelder(IMelder* pMelder) { m_pMelder = pMelder; }
     IMelder* GetMelder() const { return m_pMelder; }
@@ -77,6 +75,9 @@ public:
     // Takes over a project that was read from strPad.
     void NeemOver(CProjectInhoud& inhoud, const QString& strPad);
 
+    // Finds the files the project's paths name, from the project file's folder.
+    const CBestandZoeker& Zoeker() const { return m_zoeker; }
+
     // The framework document's own state.
     const QString& GetPathName() const { return m_strPathName; }
     void SetPathName(const QString& strPad);
@@ -110,11 +111,15 @@ private:
     void VergeetVerwijzingenNaar(const CDataItemBasis& element);
 
     static bool IsPaginaOfItem(const CDataItemBasis* p);
+    // A deep copy of an element; running out of memory ends the program
+    // with the copy message.
+    void KopieerOfStop(CDataItemBasis& doel, const CDataItemBasis& bron);
 
     std::array<CDataItemPagina, 4> m_aSjabloonPagina;
     std::array<CDataItemPaginaItem, 4> m_aSjabloonItem;
     IMelder* m_pMelder = nullptr;
     IEigenschappenDialogen* m_pEigenschappen = nullptr;
+    CBestandZoeker m_zoeker;
     QString m_strPathName;
     QString m_strTitle;
     bool m_bModified = false;

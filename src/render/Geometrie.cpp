@@ -82,8 +82,9 @@ CRect ZoomSource(const CRect& doel, double pw, double ph)
         return { 0, 0, Trunc(pw), Trunc(ph) };
     const int sl = Trunc(double(Div2(cw - dw)) * pw / cw);
     const int st = Trunc(ph * double(Div2(ch - dh)) / ch);
-    const int sr = sl + Trunc(double(dw) * pw / cw);
-    const int sb = st + Trunc(ph * double(dh) / ch);
+    // A picture one pixel thin still shows its one pixel, stretched.
+    const int sr = sl + qMax(1, Trunc(double(dw) * pw / cw));
+    const int sb = st + qMax(1, Trunc(ph * double(dh) / ch));
     return { sl, st, sr, sb };
 }
 
@@ -99,10 +100,10 @@ CRect Uitlijnen(const CDataItemBasis& item, int x, int y, int w, int h)
 {
     CRect r;
     switch (item.m_nAnkerH) {
-    case 1:
+    case Uitlijning::Midden:
         r.left = x - Div2(w);
         break;
-    case 2:
+    case Uitlijning::Eind:
         r.left = x - w;
         break;
     default:
@@ -110,10 +111,10 @@ CRect Uitlijnen(const CDataItemBasis& item, int x, int y, int w, int h)
         break;
     }
     switch (item.m_nAnkerV) {
-    case 1:
+    case Uitlijning::Midden:
         r.top = y - Div2(h);
         break;
-    case 2:
+    case Uitlijning::Eind:
         r.top = y - h;
         break;
     default:
@@ -135,17 +136,17 @@ CRect ItemRect(const CDataItemBasis& item, int w, int h)
 CRect KleurvlakRect(const CDataItemBasis& item, int W, int H)
 {
     int w = Trunc(W * item.m_dBreedte / 100 + 0.5);
-    const int h = (item.m_nVorm & 1) ? w : Trunc(H * item.m_dHoogte / 100 + 0.5);
+    const int h = (item.m_nVorm & Vorm::GelijkeZijden) ? w : Trunc(H * item.m_dHoogte / 100 + 0.5);
     int x = item.m_ptAnker.x;
     if (item.m_bVolleBreedte) {
         x = 0;
         w = W;
     }
     CRect r = Uitlijnen(item, x, item.m_ptAnker.y, w, h);
-    if (item.m_nKleurvlakMaat == 1) {
+    if (item.m_nKleurvlakMaat == BandMaat::VolleBreedte) {
         r.left = 0;
         r.right = W;
-    } else if (item.m_nKleurvlakMaat == 2) {
+    } else if (item.m_nKleurvlakMaat == BandMaat::VolleHoogte) {
         r.top = 0;
         r.bottom = H;
     }
@@ -165,13 +166,13 @@ CRect AfbeeldingPassend(const CDataItemBasis& item, const CRect& doel, double pw
     if (f == doel)
         return f;
     const int w = f.Width(), h = f.Height();
-    if (item.m_nAnkerH == 0)
+    if (item.m_nAnkerH == Uitlijning::Begin)
         f.left = doel.left;
-    else if (item.m_nAnkerH == 2)
+    else if (item.m_nAnkerH == Uitlijning::Eind)
         f.left = doel.right - w;
-    if (item.m_nAnkerV == 0)
+    if (item.m_nAnkerV == Uitlijning::Begin)
         f.top = doel.top;
-    else if (item.m_nAnkerV == 2)
+    else if (item.m_nAnkerV == Uitlijning::Eind)
         f.top = doel.bottom - h;
     f.right = f.left + w;
     f.bottom = f.top + h;
@@ -181,7 +182,7 @@ CRect AfbeeldingPassend(const CDataItemBasis& item, const CRect& doel, double pw
 bool Band(int nMaat, const CRect& r, int W, int H, CRect& band)
 {
     switch (nMaat) {
-    case 0:
+    case BandMaat::Eigen:
         band = r;
         return true;
     case 1:

@@ -6,12 +6,17 @@
 
 namespace {
 
-// Enough for several full-screen backgrounds at 4K; beyond this the least
-// recently shown scaled copies are dropped.
+// Enough for several full-screen backgrounds at 4K, and for the project
+// overview's 64 thumbnails with their images beside the page on show.
 constexpr qint64 nMaxBytes = 512ll * 1024 * 1024;
-constexpr size_t nMaxIngangen = 64;
+constexpr qsizetype nMaxIngangen = 1024;
 
 } // namespace
+
+CGeschaaldeAfbeeldingen::CGeschaaldeAfbeeldingen()
+    : m_cache(nMaxIngangen, nMaxBytes, 0)
+{
+}
 
 CGeschaaldeAfbeeldingen& CGeschaaldeAfbeeldingen::Instance()
 {
@@ -19,24 +24,13 @@ CGeschaaldeAfbeeldingen& CGeschaaldeAfbeeldingen::Instance()
     return cache;
 }
 
-qint64 CGeschaaldeAfbeeldingen::Bytes() const
-{
-    qint64 n = 0;
-    for (const SIngang& i : m_lijst)
-        n += i.geschaald.sizeInBytes();
-    return n;
-}
-
 const QImage& CGeschaaldeAfbeeldingen::Geschaald(
     const QImage& beeld, const QRect& bron, const QSize& grootte, const SLaag& laag)
 {
-    const qint64 nBeeld = beeld.cacheKey();
-    for (auto it = m_lijst.begin(); it != m_lijst.end(); ++it) {
-        if (it->nBeeld == nBeeld && it->bron == bron && it->grootte == grootte && it->laag == laag) {
-            m_lijst.splice(m_lijst.begin(), m_lijst, it);
-            return m_lijst.front().geschaald;
-        }
-    }
+    const SSleutel sleutel { beeld.cacheKey(), bron, grootte, laag };
+    if (const QImage* p = m_cache.Zoek(sleutel))
+        return *p;
+    ++m_nSchalingen;
     const QImage deel = bron == beeld.rect() ? beeld : beeld.copy(bron);
     QImage geschaald
         = deel.size() == grootte ? deel : deel.scaled(grootte, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -46,14 +40,8 @@ const QImage& CGeschaaldeAfbeeldingen::Geschaald(
         geschaald.detach();
         Mengen::MengKleur(geschaald, geschaald.rect(), laag.clr, laag.nAlpha);
     }
-    m_lijst.push_front({ nBeeld, bron, grootte, laag, std::move(geschaald) });
-
-    qint64 nBytes = Bytes();
-    while (m_lijst.size() > 1 && (m_lijst.size() > nMaxIngangen || nBytes > nMaxBytes)) {
-        nBytes -= m_lijst.back().geschaald.sizeInBytes();
-        m_lijst.pop_back();
-    }
-    return m_lijst.front().geschaald;
+    const qint64 nBytes = geschaald.sizeInBytes();
+    return m_cache.Voeg(sleutel, std::move(geschaald), nBytes);
 }
 
 void TekenAfbeelding(QPainter& p, const QImage& beeld, const QRect& doel, const QRect& bron)

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "LruCache.h"
 #include "model/Types.h"
 
 #include <QImage>
 #include <QRect>
 #include <QSize>
-
-#include <list>
 
 // Pictures scaled to the size they are shown at. A page is repainted on
 // every change and once a second on a clock page; scaling a 24-megapixel
@@ -31,17 +30,27 @@ public:
         return Geschaald(beeld, bron, grootte, SLaag {});
     }
 
-    qint64 Bytes() const;
+    qint64 Bytes() const { return m_cache.Bytes(); }
+    // How many scaled copies were made so far (each one costs a scaling).
+    qint64 Schalingen() const { return m_nSchalingen; }
+
+    CGeschaaldeAfbeeldingen();
 
 private:
-    struct SIngang {
+    struct SSleutel {
         qint64 nBeeld;
         QRect bron;
         QSize grootte;
         SLaag laag;
-        QImage geschaald;
+        friend bool operator==(const SSleutel&, const SSleutel&) = default;
+        friend size_t qHash(const SSleutel& k, size_t seed)
+        {
+            return qHashMulti(seed, k.nBeeld, k.bron.x(), k.bron.y(), k.bron.width(), k.bron.height(),
+                k.grootte.width(), k.grootte.height(), k.laag.clr, k.laag.nAlpha);
+        }
     };
-    std::list<SIngang> m_lijst; // most recently used first
+    CLruCache<SSleutel, QImage> m_cache;
+    qint64 m_nSchalingen = 0;
 };
 
 // Draws part bron of the picture stretched into doel; what falls outside the

@@ -2,6 +2,7 @@
 
 #include "Geometrie.h"
 #include "GeschaaldeAfbeeldingen.h"
+#include "Klok.h"
 #include "TekstVelden.h"
 #include "model/DataItemPagina.h"
 #include "model/DataItemProject.h"
@@ -22,7 +23,7 @@ QRect Q(const CRect& r)
 
 bool IsEllips(const CDataItemBasis& item)
 {
-    return (item.m_nVorm & 2) != 0;
+    return (item.m_nVorm & Vorm::Ellips) != 0;
 }
 
 // Where a picture lands in target t by fit mode, and which part of it is
@@ -33,13 +34,13 @@ bool PlaatsAfbeelding(
     const double pw = beeld.width(), ph = beeld.height();
     bron = { 0, 0, beeld.width(), beeld.height() };
     switch (nManier) {
-    case 0:
+    case Manier::Passend:
         getekend = pItem ? AfbeeldingPassend(*pItem, t, pw, ph) : FitRect(t, pw, ph);
         return true;
-    case 1:
+    case Manier::Uitrekken:
         getekend = t;
         return true;
-    case 2:
+    case Manier::Zoomen:
         getekend = t;
         bron = ZoomSource(t, pw, ph);
         return true;
@@ -51,8 +52,9 @@ bool PlaatsAfbeelding(
 
 } // namespace
 
-CPaginaTekenaar::CPaginaTekenaar(Variant variant, CTekenaar::Methode methode)
+CPaginaTekenaar::CPaginaTekenaar(Variant variant, const IKlok& klok, CTekenaar::Methode methode)
     : m_variant(variant)
+    , m_klok(klok)
     , m_methode(methode)
 {
 }
@@ -63,9 +65,11 @@ void CPaginaTekenaar::TekenAchtergrond(CTekenaar& t, CDataItemPagina& pagina)
     m_rectAchtergrond = heel;
     const QImage* pBeeld = pagina.m_picture.Image();
     CRect bron;
-    const bool bTekenen
-        = pBeeld && PlaatsAfbeelding(pagina.m_nManierVanTonen, heel, *pBeeld, nullptr, m_rectAchtergrond, bron);
-    // A photo that covers the whole page leaves nothing of the colour to see.
+    const bool bTekenen = pBeeld
+        && PlaatsAfbeelding(pagina.m_nManierVanTonen, heel, *pBeeld, nullptr, m_rectAchtergrond, bron)
+        && !bron.IsEmpty();
+    // Only a photo that surely covers the whole page leaves nothing of the
+    // colour to see; otherwise the colour lies under everything.
     if (!bTekenen || m_rectAchtergrond != heel || pBeeld->hasAlphaChannel())
         t.Teken([&](QPainter& p) { p.fillRect(Q(heel), NaarQColor(pagina.m_clrKleurvlak)); });
     if (pBeeld) {
@@ -115,7 +119,8 @@ void CPaginaTekenaar::TekenTekst(CTekenaar& t, CDataItemBasis& item, const CData
     }
     if (!font)
         return;
-    const QString strTekst = VulVeldenIn(item.m_strNaam);
+    bool bVelden = false;
+    const QString strTekst = VulVeldenIn(item.m_strNaam, { m_klok, m_strProjectNaam }, &bVelden);
     const QFontMetrics fm(*font);
     const CRect box = ItemRect(item, fm.horizontalAdvance(strTekst), fm.ascent() + fm.descent());
 
@@ -123,9 +128,10 @@ void CPaginaTekenaar::TekenTekst(CTekenaar& t, CDataItemBasis& item, const CData
     if (item.m_bKleurvlak && item.m_nDekkingKleurlaag != 0 && Band(item.m_nKleurvlakMaat, box, t.W(), t.H(), band))
         t.OverlayColour(band, item.m_clrKleurlaag, item.m_nDekkingKleurlaag);
 
-    const CRect bereik = CTekenaar::TextBereik(item, *font, strTekst, box);
-    t.DrawWithOpacity(
-        item.m_nDekkingTekst, bereik, [&](QPainter& p) { CTekenaar::DrawTextBox(p, item, *font, strTekst, box); });
+    // A filled-in field (a clock) gives another text at the next tick.
+    const CRect bereik = CTekenaar::TextBereik(item, *font, strTekst, box, bVelden);
+    t.DrawWithOpacity(item.m_nDekkingTekst, bereik,
+        [&](QPainter& p) { CTekenaar::DrawTextBox(p, item, *font, strTekst, box, bVelden); });
     item.m_rectScherm = box;
     TekenRand(t, item, box);
 
@@ -168,7 +174,7 @@ void CPaginaTekenaar::TekenKleurvlak(
 {
     const CRect r = KleurvlakRect(item, t.W(), t.H());
     const bool bEllips = IsEllips(item);
-    if (item.m_nKleurvlakMaat >= 0 && item.m_nKleurvlakMaat <= 2)
+    if (item.m_nKleurvlakMaat >= BandMaat::Eigen && item.m_nKleurvlakMaat <= BandMaat::VolleHoogte)
         t.FillWithOpacity(r, item.m_clrKleurvlak, item.m_nDekkingKleurvlak, bEllips);
     TekenRand(t, item, r);
     item.m_rectScherm = r;
@@ -178,10 +184,8 @@ void CPaginaTekenaar::TekenKleurvlak(
         t.Teken([&](QPainter& p) { CTekenaar::StrokeFrame(p, r, clrWit, true, bEllips); });
 }
 
-void CPaginaTekenaar::DrawPage(
-    QImage& bitmap, CDataItemPagina& pagina, const CDataItemProject& project, const CDataItemBasis* pGeselecteerd)
+void CPaginaTekenaar::DrawPage(QImage& bitmap, CDataItemPagina& pagina, const CDataItemBasis* pGeselecteerd)
 {
-    (void)project;
     if (&pagina != m_pLaatstePagina) {
         // Another page: its fonts are built anew for this window's size.
         if (m_variant == Variant::Presentatie)
@@ -201,15 +205,15 @@ void CPaginaTekenaar::DrawPage(
             continue;
         const bool bGeselecteerd = m_variant == Variant::Ontwerp && &item == pGeselecteerd;
         switch (item.m_nItemSoort) {
-        case 0:
+        case ItemSoort::Tekst:
             TekenTekst(t, item, pagina, bGeselecteerd);
             if (m_naItem)
                 m_naItem(t, item, item.m_rectScherm, item.m_rectScherm);
             break;
-        case 1:
+        case ItemSoort::Afbeelding:
             TekenAfbeeldingItem(t, item, bGeselecteerd);
             break;
-        case 2:
+        case ItemSoort::Kleurvlak:
             TekenKleurvlak(t, item, pagina, bGeselecteerd);
             if (m_naItem)
                 m_naItem(t, item, item.m_rectScherm, item.m_rectScherm);
@@ -249,14 +253,14 @@ void CPaginaTekenaar::DrawSelectionIndicator(
     if (pagina.AantalKinderen() < 1 || !project.m_bToetsenbord || !pagina.m_bSelectieZichtbaar || nItem < 0
         || nItem >= int(m_aItemRect.size()) || !(pagina.m_dRandbreedte > 0))
         return;
-    if (m_variant == Variant::Ontwerp && (!pGeselecteerd || pGeselecteerd->m_nSoort != 2))
+    if (m_variant == Variant::Ontwerp && (!pGeselecteerd || pGeselecteerd->m_nSoort != Soort::Pagina))
         return;
 
     // The page's own monitor rectangle: in practice a fixed 1920 x 1080 reference.
     const CRect& ref = pagina.m_rectMonitor;
     const double p = pagina.m_dRandbreedte / 100;
     int nBreedte, d;
-    if (project.m_nSelectiePositie == 0 || project.m_nSelectiePositie == 2) {
+    if (project.m_nSelectiePositie == Zijde::Links || project.m_nSelectiePositie == Zijde::Rechts) {
         nBreedte = Trunc(ref.Width() * p);
         d = nBreedte;
     } else {
@@ -269,16 +273,16 @@ void CPaginaTekenaar::DrawSelectionIndicator(
     const CRect& r = m_aItemRect[size_t(nItem)];
     QRect lijn;
     switch (pagina.m_nSelectiePositie) {
-    case 0:
+    case Zijde::Links:
         lijn = QRect(r.left - d - nVoor, r.top, nBreedte, r.Height());
         break;
-    case 1:
+    case Zijde::Boven:
         lijn = QRect(r.left, r.top - d - nVoor, r.Width(), nBreedte);
         break;
-    case 2:
+    case Zijde::Rechts:
         lijn = QRect(r.right + d - nVoor, r.top, nBreedte, r.Height());
         break;
-    case 3:
+    case Zijde::Onder:
         lijn = QRect(r.left, r.bottom + d - nVoor, r.Width(), nBreedte);
         break;
     default:

@@ -13,6 +13,7 @@ class CDataItemBasis;
 class CDataItemPagina;
 class CDataItemProject;
 class CPicture;
+class IKlok;
 
 // Draws one page as the presentation window or the designer shows it, and
 // records where every item ended up. Each window has its own composer, so
@@ -21,14 +22,15 @@ class CPaginaTekenaar {
 public:
     enum class Variant { Presentatie, Ontwerp };
 
-    explicit CPaginaTekenaar(Variant variant, CTekenaar::Methode methode = CTekenaar::Methode::Snel);
+    // The text fields read the clock given here.
+    CPaginaTekenaar(Variant variant, const IKlok& klok, CTekenaar::Methode methode = CTekenaar::Methode::Snel);
 
-    Variant GetVariant() const { return m_variant; }
+    // The project's name that "[N]" shows (as copied at the last start of a show).
+    void SetProjectNaam(const QString& strNaam) { m_strProjectNaam = strNaam; }
 
     // The page bitmap's size is W x H. pGeselecteerd is the document's
     // selection, which the designer's frames and indicator follow.
-    void DrawPage(QImage& bitmap, CDataItemPagina& pagina, const CDataItemProject& project,
-        const CDataItemBasis* pGeselecteerd = nullptr);
+    void DrawPage(QImage& bitmap, CDataItemPagina& pagina, const CDataItemBasis* pGeselecteerd = nullptr);
     void DrawSelectionIndicator(QImage& bitmap, const CDataItemPagina& pagina, const CDataItemProject& project,
         const CDataItemBasis* pGeselecteerd = nullptr);
 
@@ -57,6 +59,8 @@ private:
     void TekenKlikkader(CTekenaar& t, const CDataItemBasis& item, const CDataItemPagina& pagina, bool bEllips);
 
     Variant m_variant;
+    const IKlok& m_klok;
+    QString m_strProjectNaam;
     CTekenaar::Methode m_methode;
     const CDataItemPagina* m_pLaatstePagina = nullptr;
     std::vector<CRect> m_aItemRect;

@@ -147,17 +147,20 @@ void CTekenaar::StrokeFrame(QPainter& p, const CRect& r, COLORREF clr, bool bStr
         p.drawRect(q);
 }
 
-void CTekenaar::DrawTextBox(
-    QPainter& p, const CDataItemBasis& item, const QFont& font, const QString& strTekst, const CRect& box)
+void CTekenaar::DrawTextBox(QPainter& p, const CDataItemBasis& item, const QFont& font, const QString& strTekst,
+    const CRect& box, bool bVluchtig)
 {
     // The box is exactly as wide as the text, so every alignment starts at its left.
-    const CTekstBeelden::SBeeld& b = CTekstBeelden::Instance().Beeld(strTekst, font, NaarQColor(item.m_clrTekst).rgb());
+    const CTekstBeelden::SBeeld& b
+        = CTekstBeelden::Instance().Beeld(strTekst, font, NaarQColor(item.m_clrTekst).rgb(), bVluchtig);
     p.drawImage(box.left + b.ptPositie.x(), box.top + b.ptPositie.y(), b.beeld);
 }
 
-CRect CTekenaar::TextBereik(const CDataItemBasis& item, const QFont& font, const QString& strTekst, const CRect& box)
+CRect CTekenaar::TextBereik(
+    const CDataItemBasis& item, const QFont& font, const QString& strTekst, const CRect& box, bool bVluchtig)
 {
-    const CTekstBeelden::SBeeld& b = CTekstBeelden::Instance().Beeld(strTekst, font, NaarQColor(item.m_clrTekst).rgb());
+    const CTekstBeelden::SBeeld& b
+        = CTekstBeelden::Instance().Beeld(strTekst, font, NaarQColor(item.m_clrTekst).rgb(), bVluchtig);
     const int x = box.left + b.ptPositie.x(), y = box.top + b.ptPositie.y();
     return { x, y, x + b.beeld.width(), y + b.beeld.height() };
 }

@@ -46,10 +46,12 @@ public:
     static void StrokeFrame(QPainter& p, const CRect& r, COLORREF clr, bool bStreepPunt, bool bEllips);
     // The text on one line at the box's top-left, in the item's colour; no
     // mnemonic processing, so an ampersand shows as it is.
-    static void DrawTextBox(
-        QPainter& p, const CDataItemBasis& item, const QFont& font, const QString& strTekst, const CRect& box);
+    // bVluchtig: the text holds filled-in fields and changes with the clock.
+    static void DrawTextBox(QPainter& p, const CDataItemBasis& item, const QFont& font, const QString& strTekst,
+        const CRect& box, bool bVluchtig = false);
     // What DrawTextBox can touch: the ink, which may reach beyond the box.
-    static CRect TextBereik(const CDataItemBasis& item, const QFont& font, const QString& strTekst, const CRect& box);
+    static CRect TextBereik(const CDataItemBasis& item, const QFont& font, const QString& strTekst, const CRect& box,
+        bool bVluchtig = false);
 
 private:
     // Copies part r of the page into m_voor (kept between steps, so no

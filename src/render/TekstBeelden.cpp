@@ -5,10 +5,18 @@
 
 namespace {
 
-constexpr size_t nMaxIngangen = 256;
+// The texts of the overview's 64 thumbnails besides those of the page on show.
+constexpr qsizetype nMaxIngangen = 4096;
 constexpr qint64 nMaxBytes = 128ll * 1024 * 1024;
+// A clock page makes a new text every second; the old ones are never shown again.
+constexpr qsizetype nMaxVluchtig = 16;
 
 } // namespace
+
+CTekstBeelden::CTekstBeelden()
+    : m_cache(nMaxIngangen, nMaxBytes, nMaxVluchtig)
+{
+}
 
 CTekstBeelden& CTekstBeelden::Instance()
 {
@@ -16,15 +24,12 @@ CTekstBeelden& CTekstBeelden::Instance()
     return cache;
 }
 
-const CTekstBeelden::SBeeld& CTekstBeelden::Beeld(const QString& strTekst, const QFont& font, QRgb kleur)
+const CTekstBeelden::SBeeld& CTekstBeelden::Beeld(
+    const QString& strTekst, const QFont& font, QRgb kleur, bool bVluchtig)
 {
-    const QString strFont = font.key();
-    for (auto it = m_lijst.begin(); it != m_lijst.end(); ++it) {
-        if (it->kleur == kleur && it->strTekst == strTekst && it->strFont == strFont) {
-            m_lijst.splice(m_lijst.begin(), m_lijst, it);
-            return m_lijst.front().beeld;
-        }
-    }
+    const SSleutel sleutel { strTekst, font.key(), kleur };
+    if (const SBeeld* p = m_cache.Zoek(sleutel))
+        return *p;
 
     // The ink may reach beyond the advance (italics, accents); underline
     // and strike-out run along the advance. Two pixels spare for antialiasing.
@@ -45,14 +50,6 @@ const CTekstBeelden::SBeeld& CTekstBeelden::Beeld(const QString& strTekst, const
         // No mnemonic processing: an ampersand is drawn as it is.
         p.drawText(QPoint(-r.left(), nAscent - r.top()), strTekst);
     }
-    m_lijst.push_front({ strTekst, strFont, kleur, std::move(b) });
-
-    qint64 nBytes = 0;
-    for (const SIngang& i : m_lijst)
-        nBytes += i.beeld.beeld.sizeInBytes();
-    while (m_lijst.size() > 1 && (m_lijst.size() > nMaxIngangen || nBytes > nMaxBytes)) {
-        nBytes -= m_lijst.back().beeld.beeld.sizeInBytes();
-        m_lijst.pop_back();
-    }
-    return m_lijst.front().beeld;
+    const qint64 nBytes = b.beeld.sizeInBytes();
+    return m_cache.Voeg(sleutel, std::move(b), nBytes, bVluchtig);
 }

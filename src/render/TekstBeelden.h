@@ -1,11 +1,11 @@
 #pragma once
 
+#include "LruCache.h"
+
 #include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QString>
-
-#include <list>
 
 // Texts rendered once into transparent images. Qt fills glyphs larger than
 // 64 pixels as paths at every paint, which for the large texts of a
@@ -20,15 +20,21 @@ public:
 
     static CTekstBeelden& Instance();
 
+    CTekstBeelden();
+
     // The text as DrawTextBox shows it: one line, the box's top-left at (0, 0).
-    const SBeeld& Beeld(const QString& strTekst, const QFont& font, QRgb kleur);
+    // A volatile text (filled-in fields such as a clock) is kept only briefly.
+    const SBeeld& Beeld(const QString& strTekst, const QFont& font, QRgb kleur, bool bVluchtig = false);
+
+    qsizetype Aantal() const { return m_cache.Aantal(); }
 
 private:
-    struct SIngang {
+    struct SSleutel {
         QString strTekst;
         QString strFont;
         QRgb kleur;
-        SBeeld beeld;
+        friend bool operator==(const SSleutel&, const SSleutel&) = default;
+        friend size_t qHash(const SSleutel& k, size_t seed) { return qHashMulti(seed, k.strTekst, k.strFont, k.kleur); }
     };
-    std::list<SIngang> m_lijst; // most recently used first
+    CLruCache<SSleutel, SBeeld> m_cache;
 };

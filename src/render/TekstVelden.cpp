@@ -3,28 +3,23 @@
 #include "Klok.h"
 #include "model/DataItemBasis.h"
 #include "model/Teksten.h"
+#include "model/Versie.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 
-#ifndef ZB_VERSIE
-#define ZB_VERSIE 0, 0, 0, 0
-#endif
-
-namespace TekstVelden {
-
-bool g_bVeldenGebruikt = false;
-
 namespace {
-
-const CSysteemKlok g_systeemKlok;
-const IKlok* g_pKlok = &g_systeemKlok;
-QString g_strProjectNaam;
 
 // The month names of "[D2]" come from a table of their own.
 const char* const g_aMaanden[12] = { "januari", "februari", "maart", "april", "mei", "juni", "juli", "augustus",
     "september", "oktober", "november", "december" };
+
+// Every field, in the order they are filled in: each is replaced in the
+// result of the ones before.
+const char* const g_aVelden[]
+    = { "[D0]", "[D1]", "[D2]", "[DD]", "[DM]", "[Dd]", "[Dm]", "[DJ]", "[Dj]", "[T0]", "[T2]", "[TH]", "[TM]", "[TS]",
+          "[Th]", "[Tm]", "[Ts]", "[T1]", "[T3]", "[TA]", "[Ta]", "[TP]", "[TN]", "[Tp]", "[Tn]", "[N]", "[V]", "[P]" };
 
 QString Twee(int n)
 {
@@ -41,32 +36,29 @@ QString ProgrammaNaam()
 
 } // namespace
 
-void SetKlok(const IKlok* pKlok)
+bool BevatVeld(const QString& strTekst)
 {
-    g_pKlok = pKlok ? pKlok : &g_systeemKlok;
+    if (!strTekst.contains(u'['))
+        return false;
+    // Fields hold no inner brackets, so no replacement can remove another
+    // field: a text holds a field exactly when one of the names occurs.
+    for (const char* szVeld : g_aVelden) {
+        if (strTekst.contains(QLatin1String(szVeld)))
+            return true;
+    }
+    return false;
 }
 
-const IKlok& Klok()
+QString VulVeldenIn(const QString& strTekst, const SVeldBron& bron, bool* pGebruikt)
 {
-    return *g_pKlok;
-}
-
-void SetProjectNaam(const QString& strNaam)
-{
-    g_strProjectNaam = strNaam;
-}
-
-} // namespace TekstVelden
-
-QString VulVeldenIn(const QString& strTekst)
-{
-    using namespace TekstVelden;
+    if (pGebruikt)
+        *pGebruikt = false;
     // Most texts hold no field at all; they cost one scan.
     if (!strTekst.contains(u'['))
         return strTekst;
 
-    const IKlok::SDatum datum = Klok().Datum();
-    const std::optional<IKlok::STijd> tijd = Klok().Tijd();
+    const IKlok::SDatum datum = bron.klok.Datum();
+    const std::optional<IKlok::STijd> tijd = bron.klok.Tijd();
     const int d = datum.nDag, m = datum.nMaand, y = datum.nJaar;
     const int h = tijd ? tijd->nUur : -1;
     const int mi = tijd ? tijd->nMinuut : -1;
@@ -119,22 +111,20 @@ QString VulVeldenIn(const QString& strTekst)
     vervang("[TN]", [&] { return Tekst::Laad(bMiddag ? 132 : 131); });
     vervang("[Tp]", [&] { return Tekst::Laad(bMiddag ? 134 : 133); });
     vervang("[Tn]", [&] { return Tekst::Laad(bMiddag ? 136 : 135); });
-    vervang("[N]", [&] { return TekstVelden::g_strProjectNaam; });
+    vervang("[N]", [&] { return bron.strProjectNaam; });
     vervang("[V]", [&] {
-        constexpr int aVersie[4] = { ZB_VERSIE };
-        return QStringLiteral("%1.%2.%3.%4").arg(aVersie[0]).arg(aVersie[1]).arg(aVersie[2]).arg(aVersie[3]);
+        const auto& a = Versie::aDelen;
+        return QStringLiteral("%1.%2.%3.%4").arg(a[0]).arg(a[1]).arg(a[2]).arg(a[3]);
     });
     vervang("[P]", [&] { return ProgrammaNaam(); });
-    if (nVervangen > 0)
-        g_bVeldenGebruikt = true;
+    if (pGebruikt)
+        *pGebruikt = nVervangen > 0;
     return r;
 }
 
 bool HeeftVelden(const CDataItemBasis& element)
 {
-    TekstVelden::g_bVeldenGebruikt = false;
-    VulVeldenIn(element.m_strNaam);
-    if (TekstVelden::g_bVeldenGebruikt)
+    if (BevatVeld(element.m_strNaam))
         return true;
     for (const auto& pKind : element.Kinderen()) {
         if (HeeftVelden(*pKind))

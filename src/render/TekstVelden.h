@@ -7,23 +7,19 @@ class IKlok;
 
 // Date and time fields such as "[T2]" or "[DD] [D2]" in the texts of items.
 // The stored text keeps its fields; every paint shows them filled in.
-namespace TekstVelden {
 
-// The clock the fields read; the computer's clock unless a test sets another.
-void SetKlok(const IKlok* pKlok);
-const IKlok& Klok();
-
-// The project's name as copied at the last start of a show ("[N]").
-void SetProjectNaam(const QString& strNaam);
-
-// Set by VulVeldenIn when it filled in at least one field; never cleared by it.
-extern bool g_bVeldenGebruikt;
-
-} // namespace TekstVelden
+// What the fields read besides the text itself.
+struct SVeldBron {
+    const IKlok& klok;
+    QString strProjectNaam; // "[N]": the project's name at the last start of a show
+};
 
 // Replaces every field in the text by its current value, in a fixed order,
-// each field everywhere it occurs.
-QString VulVeldenIn(const QString& strTekst);
+// each field everywhere it occurs. *pGebruikt tells whether any field was
+// filled in.
+QString VulVeldenIn(const QString& strTekst, const SVeldBron& bron, bool* pGebruikt = nullptr);
 
+// Whether the text holds a field.
+bool BevatVeld(const QString& strTekst);
 // Whether the element's own text, or that of any child, holds a field.
 bool HeeftVelden(const CDataItemBasis& element);

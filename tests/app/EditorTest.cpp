@@ -1,10 +1,13 @@
 #include "app/Instellingen.h"
 #include "app/MainFrame.h"
+#include "app/OpdrachtIds.h"
 #include "app/ViewBoom.h"
 #include "file/ProjectBestand.h"
+#include "model/Hints.h"
 #include "model/ZerbantikoDoc.h"
 #include "support/FakeKiezer.h"
 #include "support/FakeMelder.h"
+#include "support/VasteKlok.h"
 
 #include <QAction>
 #include <QDropEvent>
@@ -20,21 +23,6 @@
 
 namespace {
 
-enum {
-    ID_NIEUW = 57600,
-    ID_OPEN = 57601,
-    ID_OPSLAAN = 57603,
-    ID_KOPIEREN = 57634,
-    ID_KNIPPEN = 57635,
-    ID_PLAKKEN = 57637,
-    ID_PAGINA = 32784,
-    ID_TEKST = 32780,
-    ID_AFBEELDING = 32779,
-    ID_KLEURVLAK = 32778,
-    ID_VERWIJDEREN = 32795,
-    ID_EIGENSCHAPPEN = 32796
-};
-
 class Editor : public ::testing::Test {
 protected:
     void SetUp() override
@@ -45,7 +33,7 @@ protected:
         QSettings("Morvek", "Zerbantiko").clear();
         doc.SetMelder(&melder);
         doc.NieuwDocument();
-        frame = std::make_unique<CMainFrame>(doc, melder, kiezer);
+        frame = std::make_unique<CMainFrame>(doc, melder, kiezer, klok);
         frame->show();
     }
 
@@ -66,6 +54,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    CVasteKlok klok;
     CZerbantikoDoc doc;
     CFakeMelder melder;
     CFakeKiezer kiezer;
@@ -76,18 +65,18 @@ protected:
 
 TEST_F(Editor, InsertingThroughActionsUpdatesTreeAndSelection)
 {
-    EXPECT_FALSE(frame->Actie(ID_TEKST)->isEnabled()) << "no item while only the project is selected";
-    Doe(ID_PAGINA);
-    Doe(ID_PAGINA);
+    EXPECT_FALSE(frame->Actie(Opdracht::Tekst)->isEnabled()) << "no item while only the project is selected";
+    Doe(Opdracht::Pagina);
+    Doe(Opdracht::Pagina);
     ASSERT_EQ(ProjectNode()->childCount(), 2);
     EXPECT_EQ(BoomTeksten(ProjectNode()), (QStringList { "<nieuwe pagina>", "<nieuwe pagina> (1)" }));
     EXPECT_EQ(frame->Boom()->currentItem(), ProjectNode()->child(1)) << "the new page is selected";
     EXPECT_EQ(doc.GetGeselecteerd(), doc.m_project.GetKind(1));
 
-    EXPECT_TRUE(frame->Actie(ID_TEKST)->isEnabled());
-    Doe(ID_TEKST);
-    Doe(ID_KLEURVLAK);
-    Doe(ID_AFBEELDING);
+    EXPECT_TRUE(frame->Actie(Opdracht::Tekst)->isEnabled());
+    Doe(Opdracht::Tekst);
+    Doe(Opdracht::Kleurvlak);
+    Doe(Opdracht::Afbeelding);
     // Each new item goes before the selected one and becomes the selection.
     QTreeWidgetItem* pPagina = ProjectNode()->child(1);
     EXPECT_EQ(BoomTeksten(pPagina),
@@ -96,14 +85,14 @@ TEST_F(Editor, InsertingThroughActionsUpdatesTreeAndSelection)
     EXPECT_EQ(doc.GetGeselecteerd(), doc.m_project.GetKind(1)->GetKind(0));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_TRUE(frame->windowTitle().startsWith("<nieuw project>*"));
-    EXPECT_FALSE(frame->Actie(ID_EIGENSCHAPPEN)->isEnabled()) << "the dialogs come later";
+    EXPECT_FALSE(frame->Actie(Opdracht::Eigenschappen)->isEnabled()) << "the dialogs come later";
 }
 
 TEST_F(Editor, ItemNodeNumbers)
 {
-    Doe(ID_PAGINA);
+    Doe(Opdracht::Pagina);
     for (int i = 0; i < 12; ++i)
-        Doe(ID_TEKST);
+        Doe(Opdracht::Tekst);
     const QStringList a = BoomTeksten(ProjectNode()->child(0));
     ASSERT_EQ(a.size(), 12);
     EXPECT_EQ(a[0], "<nieuwe tekst> (11) [1]");
@@ -115,37 +104,37 @@ TEST_F(Editor, ItemNodeNumbers)
 
 TEST_F(Editor, ClickingANodeSelectsItsElement)
 {
-    Doe(ID_PAGINA);
-    Doe(ID_TEKST);
-    Doe(ID_PAGINA);
+    Doe(Opdracht::Pagina);
+    Doe(Opdracht::Tekst);
+    Doe(Opdracht::Pagina);
     CViewBoom* pBoom = frame->Boom();
     QTreeWidgetItem* pTekst = ProjectNode()->child(0)->child(0);
     const QRect r = pBoom->visualItemRect(pTekst);
     QTest::mouseClick(pBoom->viewport(), Qt::LeftButton, {}, r.center());
     EXPECT_EQ(doc.GetGeselecteerd(), doc.m_project.GetKind(0)->GetKind(0));
     EXPECT_EQ(doc.m_nHuidigePagina, 0);
-    EXPECT_TRUE(frame->Actie(ID_KNIPPEN)->isEnabled());
+    EXPECT_TRUE(frame->Actie(Opdracht::Knippen)->isEnabled());
 }
 
 TEST_F(Editor, CutDeleteAndPasteKeepTreeInStep)
 {
-    Doe(ID_PAGINA);
-    Doe(ID_TEKST);
-    Doe(ID_KLEURVLAK); // now selected, before the text
-    Doe(ID_KNIPPEN);
+    Doe(Opdracht::Pagina);
+    Doe(Opdracht::Tekst);
+    Doe(Opdracht::Kleurvlak); // now selected, before the text
+    Doe(Opdracht::Knippen);
     EXPECT_EQ(BoomTeksten(ProjectNode()->child(0)), (QStringList { "<nieuwe tekst> [1]" }));
     EXPECT_EQ(frame->Boom()->currentItem(), ProjectNode()->child(0)) << "the selection moves to the page";
-    EXPECT_TRUE(frame->Actie(ID_PLAKKEN)->isEnabled());
-    Doe(ID_PLAKKEN); // on the page: at the page's own index, 0
+    EXPECT_TRUE(frame->Actie(Opdracht::Plakken)->isEnabled());
+    Doe(Opdracht::Plakken); // on the page: at the page's own index, 0
     EXPECT_EQ(BoomTeksten(ProjectNode()->child(0)), (QStringList { "<nieuw kleurvlak> [1]", "<nieuwe tekst> [2]" }));
 
     melder.bJa = false;
     frame->Boom()->setCurrentItem(ProjectNode()->child(0));
-    Doe(ID_VERWIJDEREN);
+    Doe(Opdracht::Verwijderen);
     EXPECT_EQ(melder.aVragen.size(), 1);
     EXPECT_EQ(ProjectNode()->childCount(), 1);
     melder.bJa = true;
-    Doe(ID_VERWIJDEREN);
+    Doe(Opdracht::Verwijderen);
     EXPECT_EQ(ProjectNode()->childCount(), 0);
     EXPECT_EQ(frame->Boom()->currentItem(), ProjectNode());
 }
@@ -162,13 +151,13 @@ TEST_F(Editor, ContextMenus)
     EXPECT_EQ(menu(),
         (QStringList { "Eigenschappen project -", "|", "Knippen -", QString::fromUtf8("Kopiëren -"), "Plakken -",
             "Verwijderen -", "|", "Pagina invoegen" }));
-    Doe(ID_PAGINA);
+    Doe(Opdracht::Pagina);
     EXPECT_EQ(menu(),
         (QStringList { "Eigenschappen pagina -", "|", "Knippen -", QString::fromUtf8("Kopiëren"), "Plakken -",
             "Verwijderen", "|", "Pagina invoegen", "|", "Tekst invoegen", "Afbeelding invoegen",
             "Kleurvlak invoegen" }));
-    Doe(ID_KOPIEREN);
-    Doe(ID_TEKST);
+    Doe(Opdracht::Kopieren);
+    Doe(Opdracht::Tekst);
     EXPECT_EQ(menu(),
         (QStringList { "Eigenschappen tekst -", "|", "Knippen", QString::fromUtf8("Kopiëren"), "Plakken", "Verwijderen",
             "|", "Tekst invoegen", "Afbeelding invoegen", "Kleurvlak invoegen" }));
@@ -183,29 +172,29 @@ TEST_F(Editor, ContextMenus)
 
 TEST_F(Editor, UnsavedChangesQuestion)
 {
-    Doe(ID_PAGINA);
+    Doe(Opdracht::Pagina);
     ASSERT_TRUE(doc.IsModified());
     melder.antwoord = IMelder::Antwoord::Annuleren;
-    Doe(ID_NIEUW);
+    Doe(Opdracht::Nieuw);
     EXPECT_EQ(melder.aVragen.value(0), "Wijzigingen in <nieuw project> opslaan?");
     EXPECT_EQ(doc.m_project.AantalKinderen(), 1) << "Annuleren cancels the new project";
 
     const QString strAnder = Bewaar("ander.zb");
     doc.SetModifiedFlag();
     kiezer.strOpen = strAnder;
-    Doe(ID_OPEN);
+    Doe(Opdracht::Open);
     EXPECT_EQ(kiezer.nOpenGevraagd, 0) << "cancelled before the file dialog";
 
     melder.antwoord = IMelder::Antwoord::Nee;
-    Doe(ID_NIEUW);
+    Doe(Opdracht::Nieuw);
     EXPECT_EQ(doc.m_project.AantalKinderen(), 0);
     EXPECT_FALSE(doc.IsModified());
 
     // Ja saves first, under a name the user chooses.
-    Doe(ID_PAGINA);
+    Doe(Opdracht::Pagina);
     melder.antwoord = IMelder::Antwoord::Ja;
     kiezer.strOpslaan = dir.filePath("eerst");
-    Doe(ID_NIEUW);
+    Doe(Opdracht::Nieuw);
     EXPECT_EQ(kiezer.aVoorstellen.value(0), "<nieuw project>.zb");
     CZerbantikoDoc terug;
     ASSERT_TRUE(ProjectBestand::Open(terug, dir.filePath("eerst.zb")).Gelukt());
@@ -213,7 +202,7 @@ TEST_F(Editor, UnsavedChangesQuestion)
     EXPECT_EQ(doc.m_project.AantalKinderen(), 0);
 
     // Closing asks too.
-    Doe(ID_PAGINA);
+    Doe(Opdracht::Pagina);
     melder.antwoord = IMelder::Antwoord::Annuleren;
     EXPECT_FALSE(frame->close());
     EXPECT_TRUE(frame->isVisible());
@@ -221,7 +210,7 @@ TEST_F(Editor, UnsavedChangesQuestion)
 
 TEST_F(Editor, OpeningFilesAndTheRecentList)
 {
-    Doe(ID_PAGINA);
+    Doe(Opdracht::Pagina);
     doc.m_project.m_strNaam = "Kerstavond";
     const QString strPad = Bewaar("kerst.zb");
     doc.NieuwDocument();
@@ -233,7 +222,7 @@ TEST_F(Editor, OpeningFilesAndTheRecentList)
 
     QFile kapot(dir.filePath("kapot.zb"));
     ASSERT_TRUE(kapot.open(QIODevice::WriteOnly));
-    kapot.write("\x05Zerb");
+    kapot.write("\x1AZerbantiko 002"); // a header cut short
     kapot.close();
     EXPECT_FALSE(frame->OpenBestand(kapot.fileName()));
     EXPECT_EQ(melder.aMeldingen.value(0), "Attempted to access " + kapot.fileName() + " past its end.");
@@ -265,7 +254,7 @@ TEST_F(Editor, TreeWidthIsKept)
 
 TEST_F(Editor, DroppedFileOpens)
 {
-    Doe(ID_PAGINA);
+    Doe(Opdracht::Pagina);
     doc.m_project.m_strNaam = "Gesleept";
     const QString strPad = Bewaar("sleep.zb");
     doc.NieuwDocument();
@@ -283,14 +272,14 @@ TEST_F(Editor, DroppedFileOpens)
 
 TEST_F(Editor, RenamedElementsShowTheirNewName)
 {
-    Doe(ID_PAGINA);
-    Doe(ID_TEKST);
+    Doe(Opdracht::Pagina);
+    Doe(Opdracht::Tekst);
     CDataItemBasis* pTekst = doc.GetGeselecteerd();
     pTekst->m_strNaam = "Welkom [T2]";
-    doc.UpdateAllViews(nullptr, 2, pTekst);
+    doc.UpdateAllViews(nullptr, Hint::Naam, pTekst);
     EXPECT_EQ(ProjectNode()->child(0)->child(0)->text(0), "Welkom [T2] [1]");
     doc.m_project.m_strNaam = "Avond";
-    doc.UpdateAllViews(nullptr, 2, &doc.m_project);
+    doc.UpdateAllViews(nullptr, Hint::Naam, &doc.m_project);
     EXPECT_EQ(ProjectNode()->text(0), "Avond");
 }
 
@@ -306,8 +295,8 @@ TEST_F(Editor, ToolbarButtonsCanBeHiddenAndStayHidden)
     EXPECT_EQ(knoppen(frame->Werkbalk()).mid(0, 5), (QStringList { "Nieuw", "Open...", "Opslaan", "|", "Knippen" }));
 
     // Hiding a whole group leaves no doubled separator behind.
-    Instellingen::BewaarVerborgenKnoppen({ ID_KNIPPEN, ID_KOPIEREN, ID_PLAKKEN, 32785 });
-    CMainFrame ander(doc, melder, kiezer);
+    Instellingen::BewaarVerborgenKnoppen({ Opdracht::Knippen, Opdracht::Kopieren, Opdracht::Plakken, Opdracht::Gong });
+    CMainFrame ander(doc, melder, kiezer, klok);
     const QStringList a = knoppen(ander.Werkbalk());
     EXPECT_EQ(a.mid(0, 6), (QStringList { "Nieuw", "Open...", "Opslaan", "|", "Afdrukken...", "Over Zerbantiko..." }));
     EXPECT_FALSE(a.contains("Gong"));

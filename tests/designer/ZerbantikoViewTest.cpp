@@ -1,8 +1,10 @@
 #include "designer/ZerbantikoView.h"
 
+#include "model/Hints.h"
 #include "model/ZerbantikoDoc.h"
 #include "render/TekstVelden.h"
 #include "support/FakeMelder.h"
+#include "support/VasteKlok.h"
 
 #include <QCoreApplication>
 
@@ -21,7 +23,7 @@ protected:
     {
         doc.SetMelder(&melder);
         doc.NieuwDocument();
-        view = std::make_unique<CZerbantikoView>(doc);
+        view = std::make_unique<CZerbantikoView>(doc, klok);
         view->resize(960, 540);
     }
     CDataItemBasis* Pagina(int nItems = 0)
@@ -35,6 +37,7 @@ protected:
         return p;
     }
 
+    CVasteKlok klok;
     CZerbantikoDoc doc;
     CFakeMelder melder;
     std::unique_ptr<CZerbantikoView> view;
@@ -120,14 +123,14 @@ TEST_F(Ontwerp, ClockTimerRunsOnlyForPagesWithFields)
 {
     CDataItemBasis* pPagina = Pagina(1);
     doc.SelecteerElement(pPagina);
-    doc.UpdateAllViews(nullptr, 3, pPagina);
+    doc.UpdateAllViews(nullptr, Hint::SelectieBoom, pPagina);
     EXPECT_FALSE(view->KlokLoopt());
     pPagina->GetKind(0)->m_strNaam = "[T2]";
-    doc.UpdateAllViews(nullptr, 0, pPagina->GetKind(0));
+    doc.UpdateAllViews(nullptr, Hint::Uiterlijk, pPagina->GetKind(0));
     EXPECT_TRUE(view->KlokLoopt());
     doc.SelecteerElement(&doc.m_project);
     doc.m_nHuidigePagina = -1;
-    doc.UpdateAllViews(nullptr, 3, &doc.m_project);
+    doc.UpdateAllViews(nullptr, Hint::SelectieBoom, &doc.m_project);
     EXPECT_FALSE(view->KlokLoopt());
 }
 

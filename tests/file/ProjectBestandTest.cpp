@@ -7,8 +7,8 @@
 #include "support/QtPrinters.h"
 
 #include <QDir>
-#include <QImage>
 #include <QFile>
+#include <QImage>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -146,25 +146,30 @@ private:
     QRandomGenerator m_rnd;
 };
 
+// Every field random, apart from the kind, which a record's class fixes.
 void VulWillekeurig(CZerbantikoDoc& doc, quint32 nZaad)
 {
     CWillekeurig w(nZaad);
-    ElementVelden(w, doc.m_project, RecordFormaat::Huidig);
+    auto vul = [&w](CDataItemBasis& e, int nSoort) {
+        ElementVelden(w, e, RecordFormaat::Huidig);
+        e.m_nSoort = quint8(nSoort);
+    };
+    vul(doc.m_project, Soort::Project);
     const int nPaginas = w.Getal(6);
     for (int p = 0; p < nPaginas; ++p) {
         auto pPagina = std::make_unique<CDataItemPagina>();
-        ElementVelden(w, *pPagina, RecordFormaat::Huidig);
+        vul(*pPagina, Soort::Pagina);
         const int nItems = w.Getal(9);
         for (int i = 0; i < nItems; ++i) {
             auto pItem = std::make_unique<CDataItemPaginaItem>();
-            ElementVelden(w, *pItem, RecordFormaat::Huidig);
+            vul(*pItem, Soort::Item);
             pPagina->VoegKindToe(std::move(pItem));
         }
         doc.m_project.VoegKindToe(std::move(pPagina));
     }
     for (int i = 1; i <= 4; ++i) {
-        ElementVelden(w, doc.SjabloonPagina(i), RecordFormaat::Huidig);
-        ElementVelden(w, doc.SjabloonItem(i), RecordFormaat::Huidig);
+        vul(doc.SjabloonPagina(i), Soort::Pagina);
+        vul(doc.SjabloonItem(i), Soort::Item);
     }
 }
 
@@ -173,16 +178,16 @@ void VulWillekeurig(CZerbantikoDoc& doc, quint32 nZaad)
 void MaakKaal(CZerbantikoDoc& doc, std::initializer_list<int> aItemsPerPagina)
 {
     doc.m_project.ResetToDefaults();
-    doc.m_project.m_nSoort = 1;
+    doc.m_project.m_nSoort = Soort::Project;
     doc.m_project.m_strNaam = "Club";
     for (int nItems : aItemsPerPagina) {
         auto pPagina = std::make_unique<CDataItemPagina>();
-        pPagina->m_nSoort = 2;
+        pPagina->m_nSoort = Soort::Pagina;
         pPagina->m_strNaam = "P";
         for (int i = 0; i < nItems; ++i) {
             auto pItem = std::make_unique<CDataItemPaginaItem>();
-            pItem->m_nSoort = 3;
-            pItem->m_nItemSoort = 0;
+            pItem->m_nSoort = Soort::Item;
+            pItem->m_nItemSoort = ItemSoort::Tekst;
             pItem->m_strNaam = "I";
             pPagina->VoegKindToe(std::move(pItem));
         }
@@ -190,9 +195,9 @@ void MaakKaal(CZerbantikoDoc& doc, std::initializer_list<int> aItemsPerPagina)
     }
     for (int i = 1; i <= 4; ++i) {
         doc.SjabloonPagina(i).ResetToDefaults();
-        doc.SjabloonPagina(i).m_nSoort = 2;
+        doc.SjabloonPagina(i).m_nSoort = Soort::Pagina;
         doc.SjabloonItem(i).ResetToDefaults();
-        doc.SjabloonItem(i).m_nSoort = 3;
+        doc.SjabloonItem(i).m_nSoort = Soort::Item;
         doc.SjabloonItem(i).m_nItemSoort = quint8(i - 1);
     }
 }
@@ -309,12 +314,12 @@ TEST(ProjectBestand, ReadsVersion63)
     EXPECT_EQ(pPagina->m_nNummer, 7);
     EXPECT_EQ(pPagina->m_pOuder, &inhoud.project);
     ASSERT_EQ(pPagina->AantalKinderen(), 2);
-    EXPECT_EQ(pPagina->GetKind(0)->m_nItemSoort, 2) << "no text shown: a colour area";
-    EXPECT_EQ(pPagina->GetKind(1)->m_nItemSoort, 0) << "text shown: a text";
+    EXPECT_EQ(pPagina->GetKind(0)->m_nItemSoort, ItemSoort::Kleurvlak) << "no text shown: a colour area";
+    EXPECT_EQ(pPagina->GetKind(1)->m_nItemSoort, ItemSoort::Tekst) << "text shown: a text";
     EXPECT_EQ(pPagina->GetKind(1)->m_nVolume, 55);
     EXPECT_EQ(pPagina->GetKind(1)->m_nIndex, 1);
-    EXPECT_EQ(inhoud.aSjabloonItem[0].m_nItemSoort, 0);
-    EXPECT_EQ(inhoud.aSjabloonItem[3].m_nItemSoort, 2);
+    EXPECT_EQ(inhoud.aSjabloonItem[0].m_nItemSoort, ItemSoort::Tekst);
+    EXPECT_EQ(inhoud.aSjabloonItem[3].m_nItemSoort, ItemSoort::Kleurvlak);
     EXPECT_EQ(inhoud.aSjabloonItem[3].m_strNaam, "sjabloonitem");
     const CDataItemBasis* aElementen[] = { &inhoud.project, pPagina, pPagina->GetKind(0), &inhoud.aSjabloonPagina[2] };
     for (const CDataItemBasis* p : aElementen)
@@ -329,8 +334,8 @@ TEST(ProjectBestand, ReadsVersion63)
                                    "Zerbantiko 002.000.001.072"));
     CProjectInhoud terug;
     ASSERT_TRUE(LeesBytes(opnieuw, terug).Gelukt());
-    EXPECT_EQ(terug.project.GetKind(0)->GetKind(0)->m_nItemSoort, 2);
-    EXPECT_EQ(terug.project.GetKind(0)->GetKind(1)->m_nItemSoort, 0);
+    EXPECT_EQ(terug.project.GetKind(0)->GetKind(0)->m_nItemSoort, ItemSoort::Kleurvlak);
+    EXPECT_EQ(terug.project.GetKind(0)->GetKind(1)->m_nItemSoort, ItemSoort::Tekst);
     EXPECT_TRUE(ZelfdeVelden(Velden(terug), Velden(doc)));
 }
 
@@ -508,9 +513,9 @@ TEST(ProjectBestand, PicturesLoadOnlyWhenAsked)
     CBytes o = Kop("Zerbantiko 002.000.001.072");
     Record(o, g_project, false).w(2);
     o.klasse("CDataItemPagina");
-    Record(o, {.nSoort = 2, .szNaam = "P", .szAfbeelding = "foto.png"}, false).w(1);
+    Record(o, { .nSoort = 2, .szNaam = "P", .szAfbeelding = "foto.png" }, false).w(1);
     o.klasse("CDataItemPaginaItem");
-    Record(o, {.nSoort = 3, .nItemSoort = 1, .szNaam = "I", .szAfbeelding = pad.constData()}, false).w(0);
+    Record(o, { .nSoort = 3, .nItemSoort = 1, .szNaam = "I", .szAfbeelding = pad.constData() }, false).w(0);
     o.w(0x8001);
     Record(o, g_pagina, false).w(1);
     o.w(0x0004);
@@ -519,7 +524,8 @@ TEST(ProjectBestand, PicturesLoadOnlyWhenAsked)
     CProjectInhoud zonder;
     ASSERT_TRUE(LeesBytes(o, zonder, dir.filePath("p.zb")).Gelukt());
     EXPECT_FALSE(zonder.project.GetKind(0)->GetKind(0)->m_picture.IsLoaded());
-    EXPECT_FALSE(zonder.project.GetKind(1)->GetKind(0)->m_picture.IsLoaded()) << "the copy must not reach the disk either";
+    EXPECT_FALSE(zonder.project.GetKind(1)->GetKind(0)->m_picture.IsLoaded())
+        << "the copy must not reach the disk either";
 
     CProjectInhoud met;
     ASSERT_TRUE(Lees(QByteArrayView(o.data()), dir.filePath("p.zb"), met).Gelukt());

@@ -224,7 +224,7 @@ TEST(DataItem, CopyFromIsDeepAndKeepsOwnIndividualFlag)
     EXPECT_EQ(kopie.m_strNaam, "Uitslag");
     EXPECT_EQ(kopie.m_nVolume, 42);
     EXPECT_EQ(kopie.m_bSelectieZichtbaar, 1);
-    EXPECT_EQ(kopie.m_nSoort, 2);
+    EXPECT_EQ(kopie.m_nSoort, Soort::Pagina);
     // Not copied: these keep the copy's own values.
     EXPECT_EQ(kopie.m_bIndividueel, 1);
     EXPECT_EQ(kopie.m_rectAchtergrondBeeld, CRect {});
@@ -402,7 +402,7 @@ TEST(DataItem, MaakFontOnlyForTextItems)
 
     auto pVlak = std::make_unique<CDataItemPaginaItem>();
     pVlak->InitTemplate();
-    pVlak->m_nItemSoort = 2;
+    pVlak->m_nItemSoort = ItemSoort::Kleurvlak;
     pVlak->m_strLettertype.clear();
     CDataItemBasis* vlak = pVlak.get();
     pagina->VoegKindToe(std::move(pVlak));
@@ -430,6 +430,6 @@ TEST(DataItem, MaakFontOnlyForTextItems)
 
 TEST(DataItemDeathTest, OutOfMemoryOnCopyEndsTheProgram)
 {
-    EXPECT_EXIT(GeheugenTekortBijKopie("CDataItemPagina"), ::testing::ExitedWithCode(EXIT_FAILURE),
+    EXPECT_EXIT(GeheugenTekortBijKopie(nullptr, "CDataItemPagina"), ::testing::ExitedWithCode(EXIT_FAILURE),
         "Onvoeldoende geheugen bij maken kopie van CDataItemPagina, programam wordt afgesloten!");
 }

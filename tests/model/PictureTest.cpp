@@ -116,15 +116,17 @@ TEST(Picture, ElementsNamingOneFileShareOneDecodedCopy)
     EXPECT_EQ(c.GetSize(), QSize(20, 10));
 }
 
-TEST(Picture, CopyReloadsOrReleasesByPath)
+TEST(Picture, CopySharesTheSourcePictureAndReadsNoFile)
 {
     QTemporaryDir dir;
     const QString strPad = MaakPlaatje(dir, "p.png", "PNG", { 8, 8 }, qRgb(1, 1, 1));
     CDataItemPaginaItem bron, doel;
     bron.m_strAfbeelding = strPad;
+    ASSERT_TRUE(bron.m_picture.Load(strPad));
+    ASSERT_TRUE(QFile::remove(strPad));
     doel.CopyFrom(bron);
-    EXPECT_TRUE(doel.m_picture.IsLoaded()) << "the copy loads its picture from the path";
-    bron.m_strAfbeelding.clear();
+    EXPECT_EQ(doel.m_picture.Image(), bron.m_picture.Image()) << "the copy shows the very same picture";
+    bron.m_picture.Release();
     doel.CopyFrom(bron);
-    EXPECT_FALSE(doel.m_picture.IsLoaded());
+    EXPECT_FALSE(doel.m_picture.IsLoaded()) << "a source without picture gives a copy without one";
 }

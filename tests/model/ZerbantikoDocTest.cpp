@@ -72,7 +72,7 @@ TEST_F(DocTest, TemplatesAfterConstruction)
     };
     for (size_t i = 0; i < 4; ++i) {
         const auto& [nSoort, szNaam, bVlak, bBeeld, bTekst] = aVerwacht[i];
-        EXPECT_EQ(t[i].m_nSoort, 3);
+        EXPECT_EQ(t[i].m_nSoort, Soort::Item);
         EXPECT_EQ(t[i].m_nItemSoort, nSoort) << i;
         EXPECT_EQ(t[i].m_strNaam, szNaam);
         EXPECT_EQ(t[i].m_bKleurvlak, bVlak) << i;
@@ -82,15 +82,14 @@ TEST_F(DocTest, TemplatesAfterConstruction)
     EXPECT_EQ(t[0].m_nDekkingKleurlaag, 100);
     EXPECT_EQ(t[1].m_nDekkingKleurlaag, 0);
     for (const auto& p : doc.SjabloonPaginas()) {
-        EXPECT_EQ(p.m_nSoort, 2);
+        EXPECT_EQ(p.m_nSoort, Soort::Pagina);
         EXPECT_EQ(p.m_strNaam, "<nieuwe pagina>");
     }
-    EXPECT_EQ(CZerbantikoDoc::Huidig(), &doc);
 }
 
 TEST_F(DocTest, NewProjectIsSelectedAndNamed)
 {
-    EXPECT_EQ(doc.m_project.m_nSoort, 1);
+    EXPECT_EQ(doc.m_project.m_nSoort, Soort::Project);
     EXPECT_EQ(doc.m_project.m_strNaam, "<nieuw project>");
     EXPECT_EQ(doc.GetTitle(), "<nieuw project>");
     EXPECT_EQ(doc.GetGeselecteerd(), &doc.m_project);
@@ -198,7 +197,7 @@ TEST_F(DocTest, InsertPositions)
     doc.SelecteerElement(Pagina(4)); // index 4, empty
     doc.OnAfbeeldingInvoegen();
     EXPECT_EQ(Namen(*Pagina(4)), (QStringList { "<nieuwe afbeelding>" }));
-    EXPECT_EQ(Pagina(4)->GetKind(0)->m_nItemSoort, 1);
+    EXPECT_EQ(Pagina(4)->GetKind(0)->m_nItemSoort, ItemSoort::Afbeelding);
 }
 
 TEST_F(DocTest, ItemWhileProjectSelectedNeedsACopySourcePage)
@@ -294,7 +293,7 @@ TEST_F(DocTest, CopyTakesTheCopySourceFirst)
     doc.OnKopieren();
     ASSERT_NE(doc.m_pKlembord, nullptr);
     EXPECT_EQ(doc.m_pKlembord->m_strNaam, "P1");
-    EXPECT_EQ(doc.m_pKlembord->m_nSoort, 2);
+    EXPECT_EQ(doc.m_pKlembord->m_nSoort, Soort::Pagina);
     EXPECT_EQ(doc.m_pKlembord->AantalKinderen(), 2);
     EXPECT_EQ(doc.m_pKopieerBron, nullptr);
     EXPECT_FALSE(doc.IsModified());
@@ -315,7 +314,7 @@ TEST_F(DocTest, CutMovesTheSelectionToTheClipboard)
     EXPECT_EQ(pPagina->GetKind(1)->m_nIndex, 1);
     ASSERT_NE(doc.m_pKlembord, nullptr);
     EXPECT_EQ(doc.m_pKlembord->m_strNaam, "I1") << "what is cut is what is on the clipboard";
-    EXPECT_EQ(doc.m_pKlembord->m_nItemSoort, 0);
+    EXPECT_EQ(doc.m_pKlembord->m_nItemSoort, ItemSoort::Tekst);
     EXPECT_EQ(doc.GetGeselecteerd(), pPagina);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(aHints, (std::vector<SHint> { { Hint::Kinderen, pPagina } }));

@@ -1,10 +1,10 @@
 #include "render/PaginaTekenaar.h"
 
-#include "VasteKlok.h"
 #include "model/DataItemPagina.h"
 #include "model/DataItemPaginaItem.h"
 #include "model/DataItemProject.h"
 #include "support/QtPrinters.h"
+#include "support/VasteKlok.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -71,8 +71,8 @@ protected:
         int h = H)
     {
         QImage beeld(w, h, QImage::Format_RGB32);
-        tekenaar = std::make_unique<CPaginaTekenaar>(variant, methode);
-        tekenaar->DrawPage(beeld, *pagina, project, pGeselecteerd);
+        tekenaar = std::make_unique<CPaginaTekenaar>(variant, klok, methode);
+        tekenaar->DrawPage(beeld, *pagina, pGeselecteerd);
         tekenaar->DrawSelectionIndicator(beeld, *pagina, project, pGeselecteerd);
         return beeld;
     }
@@ -89,6 +89,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    CVasteKlok klok;
     CDataItemProject project;
     CDataItemPagina* pagina = nullptr;
     std::unique_ptr<CPaginaTekenaar> tekenaar;
@@ -168,7 +169,6 @@ TEST_F(Composer, HalfOpaqueAreaAndListOrder)
 
 TEST_F(Composer, TextBandAcrossTheFullWidthLiesUnderTheText)
 {
-    CVasteKlok klok;
     CDataItemPaginaItem& tekst = Item(0);
     tekst.m_strNaam = "[TH]";
     tekst.m_strLettertype = "DejaVu Sans";
@@ -347,7 +347,6 @@ TEST_F(Composer, DesignerFramesTheSelectedItem)
 
 TEST_F(Composer, QuickAndLiteralMixingGiveTheSamePixels)
 {
-    CVasteKlok klok;
     const QString strFoto = Plaatje("foto.png", 320, 200, [](QPainter& p) {
         QLinearGradient g(0, 0, 320, 200);
         g.setColorAt(0, QColor(200, 40, 10));

@@ -1,7 +1,9 @@
-#include "VasteKlok.h"
+#include "render/TekstVelden.h"
+
 #include "model/DataItemPagina.h"
 #include "model/DataItemPaginaItem.h"
 #include "support/QtPrinters.h"
+#include "support/VasteKlok.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -10,9 +12,9 @@
 
 namespace {
 
-QString Vul(const char* sz)
+QString Vul(const IKlok& klok, const char* sz, const QString& strProjectNaam = {})
 {
-    return VulVeldenIn(QString::fromUtf8(sz));
+    return VulVeldenIn(QString::fromUtf8(sz), { klok, strProjectNaam });
 }
 
 } // namespace
@@ -20,7 +22,6 @@ QString Vul(const char* sz)
 TEST(TekstVelden, EveryFieldOnTuesday5March2024)
 {
     CVasteKlok klok; // 5 March 2024, 14:07:09, a Tuesday
-    TekstVelden::SetProjectNaam("Clubavond");
     const std::pair<const char*, const char*> aVelden[] = {
         { "[D0]", "05-03-2024" },
         { "[D1]", "05-03-24" },
@@ -51,9 +52,8 @@ TEST(TekstVelden, EveryFieldOnTuesday5March2024)
         { "[V]", "2.0.1.72" },
     };
     for (const auto& [szVeld, szWaarde] : aVelden)
-        EXPECT_EQ(Vul(szVeld), szWaarde) << szVeld;
-    EXPECT_EQ(Vul("[P]"), QFileInfo(QCoreApplication::applicationFilePath()).fileName());
-    TekstVelden::SetProjectNaam(QString());
+        EXPECT_EQ(VulVeldenIn(szVeld, { klok, "Clubavond" }), szWaarde) << szVeld;
+    EXPECT_EQ(Vul(klok, "[P]"), QFileInfo(QCoreApplication::applicationFilePath()).fileName());
 }
 
 TEST(TekstVelden, TwelveHourClock)
@@ -68,10 +68,10 @@ TEST(TekstVelden, TwelveHourClock)
     };
     for (const auto& [h, mi, szT1, szTP, szTN, szTa] : aGevallen) {
         klok.Zet(1, 1, 2020, h, mi, 0);
-        EXPECT_EQ(Vul("[T1]"), szT1) << h;
-        EXPECT_EQ(Vul("[TP]"), szTP) << h;
-        EXPECT_EQ(Vul("[TN]"), szTN) << h;
-        EXPECT_EQ(Vul("[Ta]"), szTa) << h;
+        EXPECT_EQ(Vul(klok, "[T1]"), szT1) << h;
+        EXPECT_EQ(Vul(klok, "[TP]"), szTP) << h;
+        EXPECT_EQ(Vul(klok, "[TN]"), szTN) << h;
+        EXPECT_EQ(Vul(klok, "[Ta]"), szTa) << h;
     }
 }
 
@@ -79,45 +79,51 @@ TEST(TekstVelden, YearsDaysAndBadClocks)
 {
     CVasteKlok klok;
     klok.Zet(9, 12, 2005, 8, 0, 0);
-    EXPECT_EQ(Vul("[Dj] [D1] [DD]"), "05 09-12-05 vrijdag");
+    EXPECT_EQ(Vul(klok, "[Dj] [D1] [DD]"), "05 09-12-05 vrijdag");
     klok.Zet(1, 1, 2023, 0, 0, 0);
-    EXPECT_EQ(Vul("[DD]"), "zondag");
+    EXPECT_EQ(Vul(klok, "[DD]"), "zondag");
     klok.Zet(31, 2, 2024, 0, 0, 0); // no such date
-    EXPECT_EQ(Vul("<[DD]>"), "<>");
+    EXPECT_EQ(Vul(klok, "<[DD]>"), "<>");
     klok.Zet(1, 6, 1500, 0, 0, 0); // before the Gregorian calendar's weekdays are known
-    EXPECT_EQ(Vul("[DD]"), "");
+    EXPECT_EQ(Vul(klok, "[DD]"), "");
     klok.Zet(1, 13, 2024, 0, 0, 0);
-    EXPECT_EQ(Vul("[D2]|[DM]"), "1  2024|") << "an impossible month has no name";
+    EXPECT_EQ(Vul(klok, "[D2]|[DM]"), "1  2024|") << "an impossible month has no name";
     klok.tijd.reset(); // the time cannot be read
-    EXPECT_EQ(Vul("[T2] [Th]"), "-1:-1:-1 -1");
+    EXPECT_EQ(Vul(klok, "[T2] [Th]"), "-1:-1:-1 -1");
 }
 
 TEST(TekstVelden, WhatIsNoField)
 {
     CVasteKlok klok;
-    TekstVelden::g_bVeldenGebruikt = false;
-    EXPECT_EQ(Vul("Gewoon een tekst"), "Gewoon een tekst");
-    EXPECT_EQ(Vul("[dd] [T [T2"), "[dd] [T [T2");
-    EXPECT_FALSE(TekstVelden::g_bVeldenGebruikt) << "a text without fields leaves the flag alone";
-    EXPECT_EQ(Vul("[T2] en [T2]"), "14:07:09 en 14:07:09");
-    EXPECT_TRUE(TekstVelden::g_bVeldenGebruikt);
-    EXPECT_EQ(Vul("zonder"), "zonder");
-    EXPECT_TRUE(TekstVelden::g_bVeldenGebruikt) << "the expander never clears the flag";
+    const struct {
+        const char* szTekst;
+        const char* szUit;
+        bool bVeld;
+    } aGevallen[] = {
+        { "Gewoon een tekst", "Gewoon een tekst", false },
+        { "[dd] [T [T2", "[dd] [T [T2", false },
+        { "[T2] en [T2]", "14:07:09 en 14:07:09", true },
+        { "[D[T0]0]", "[D14:070]", true },
+        { "zonder", "zonder", false },
+    };
+    for (const auto& g : aGevallen) {
+        bool bGebruikt = true;
+        EXPECT_EQ(VulVeldenIn(g.szTekst, { klok, {} }, &bGebruikt), g.szUit) << g.szTekst;
+        EXPECT_EQ(bGebruikt, g.bVeld) << g.szTekst;
+        EXPECT_EQ(BevatVeld(g.szTekst), g.bVeld) << g.szTekst;
+    }
 }
 
 TEST(TekstVelden, ProjectNameIsSearchedForVersionAndProgramOnly)
 {
     CVasteKlok klok;
-    EXPECT_EQ(Vul("[N]"), "") << "empty before the first show";
-    TekstVelden::SetProjectNaam("Avond [P] [T2]");
+    EXPECT_EQ(Vul(klok, "[N]"), "") << "empty before the first show";
     const QString strProgramma = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    EXPECT_EQ(Vul("[N]"), "Avond " + strProgramma + " [T2]");
-    TekstVelden::SetProjectNaam(QString());
+    EXPECT_EQ(Vul(klok, "[N]", "Avond [P] [T2]"), "Avond " + strProgramma + " [T2]");
 }
 
 TEST(TekstVelden, HeeftVelden)
 {
-    CVasteKlok klok;
     CDataItemPagina pagina;
     pagina.m_strNaam = "Welkom";
     auto pItem = std::make_unique<CDataItemPaginaItem>();

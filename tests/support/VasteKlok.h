@@ -1,14 +1,10 @@
 #pragma once
 
 #include "render/Klok.h"
-#include "render/TekstVelden.h"
 
-// A clock that shows what the test sets, installed for the test's lifetime.
+// A clock that shows what the test sets.
 class CVasteKlok : public IKlok {
 public:
-    CVasteKlok() { TekstVelden::SetKlok(this); }
-    ~CVasteKlok() override { TekstVelden::SetKlok(nullptr); }
-
     SDatum Datum() const override { return datum; }
     std::optional<STijd> Tijd() const override { return tijd; }
 

@@ -1,0 +1,56 @@
+#include "OntwerpMarkeringen.h"
+
+#include "model/DataItemBasis.h"
+#include "render/PaginaTekenaar.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr int nHalfHoek = 4; // yellow corner handle
+constexpr int nHalfAnkerGeselecteerd = 4; // red anchor of the selected item
+constexpr int nHalfAnker = 3; // white anchor of the others
+constexpr int nHalfMidden = 1; // black centre of every mark
+
+void Vierkant(QPainter& p, CPoint pt, int nHalf, const QColor& kleur)
+{
+    p.fillRect(QRect(pt.x - nHalf, pt.y - nHalf, 2 * nHalf, 2 * nHalf), kleur);
+}
+
+} // namespace
+
+void COntwerpMarkeringen::KoppelAan(CPaginaTekenaar& tekenaar)
+{
+    tekenaar.m_naItem = [this](CTekenaar& t, CDataItemBasis& item, const CRect&, const CRect&) { Teken(t, item); };
+}
+
+void COntwerpMarkeringen::BeginPagina(int nItems, const CDataItemBasis* pGeselecteerd)
+{
+    m_aGeometrie.resize(size_t(qMax(0, nItems)));
+    m_pGeselecteerd = pGeselecteerd;
+}
+
+void COntwerpMarkeringen::Teken(CTekenaar& t, const CDataItemBasis& item)
+{
+    const size_t i = size_t(item.m_nIndex);
+    if (i >= m_aGeometrie.size())
+        return;
+    m_aGeometrie[i] = COntwerpGeometrie::Bereken(item, m_aGeometrie[i]);
+
+    const bool bGeselecteerd = &item == m_pGeselecteerd;
+    const CDataItemBasis* pPagina = item.m_pOuder;
+    if (!bGeselecteerd && !(pPagina && pPagina->m_bAnkerpuntenTonen))
+        return;
+    const COntwerpGeometrie& g = m_aGeometrie[i];
+    t.Teken([&](QPainter& p) {
+        if (bGeselecteerd) {
+            for (const CPoint& pt : g.aptHoek) {
+                Vierkant(p, pt, nHalfHoek, Qt::yellow);
+                Vierkant(p, pt, nHalfMidden, Qt::black);
+            }
+        }
+        Vierkant(p, item.m_ptAnker, bGeselecteerd ? nHalfAnkerGeselecteerd : nHalfAnker,
+            bGeselecteerd ? Qt::red : Qt::white);
+        Vierkant(p, item.m_ptAnker, nHalfMidden, Qt::black);
+    });
+}

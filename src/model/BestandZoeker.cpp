@@ -1,0 +1,103 @@
+#include "BestandZoeker.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+// Names in a folder that are equal but for letter case: the exact one
+// first, else the first in the folder's sorted order.
+QString NaamInMap(const QDir& map, const QString& strNaam)
+{
+    if (QFileInfo::exists(map.filePath(strNaam)))
+        return strNaam;
+    const QStringList aNamen
+        = map.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& strKandidaat : aNamen) {
+        if (strKandidaat.compare(strNaam, Qt::CaseInsensitive) == 0)
+            return strKandidaat;
+    }
+    return {};
+}
+
+// The components followed one by one from the folder, each by its exact
+// name or else without regard to case.
+QString VolgDelen(const QString& strMap, const QStringList& aDelen)
+{
+    QDir map(strMap);
+    for (qsizetype i = 0; i < aDelen.size(); ++i) {
+        const QString strNaam = NaamInMap(map, aDelen[i]);
+        if (strNaam.isEmpty())
+            return {};
+        const QString strPad = map.filePath(strNaam);
+        if (i + 1 == aDelen.size())
+            return QFileInfo(strPad).absoluteFilePath();
+        if (!QFileInfo(strPad).isDir())
+            return {};
+        map.setPath(strPad);
+    }
+    return {};
+}
+
+QStringList Delen(const QString& strPad)
+{
+    static const QRegularExpression scheiding(QStringLiteral("[\\\\/]"));
+    QStringList aDelen;
+    for (const QString& strDeel : strPad.split(scheiding, Qt::SkipEmptyParts)) {
+        if (strDeel != QLatin1String("."))
+            aDelen << strDeel;
+    }
+    return aDelen;
+}
+
+} // namespace
+
+bool CBestandZoeker::IsWindowsPad(const QString& strPad)
+{
+    static const QRegularExpression station(QStringLiteral("^[A-Za-z]:"));
+    return strPad.contains(u'\\') || station.match(strPad).hasMatch();
+}
+
+QString CBestandZoeker::Zoek(const QString& strOpgeslagen, const QString& strMap)
+{
+    if (strOpgeslagen.isEmpty())
+        return {};
+    const bool bWindows = IsWindowsPad(strOpgeslagen);
+    if (!bWindows) {
+        const bool bRelatief = QDir::isRelativePath(strOpgeslagen);
+        const QString strPad = bRelatief && !strMap.isEmpty() ? QDir(strMap).filePath(strOpgeslagen) : strOpgeslagen;
+        if (QFileInfo::exists(strPad))
+            return QFileInfo(strPad).absoluteFilePath();
+        if (!bRelatief || strMap.isEmpty())
+            return {};
+        return VolgDelen(strMap, Delen(strOpgeslagen));
+    }
+    if (strMap.isEmpty())
+        return {};
+    QString strZonderStation = strOpgeslagen;
+    static const QRegularExpression station(QStringLiteral("^[A-Za-z]:"));
+    strZonderStation.remove(station);
+    const QStringList aDelen = Delen(strZonderStation);
+    for (qsizetype i = 0; i < aDelen.size(); ++i) {
+        const QString strGevonden = VolgDelen(strMap, aDelen.mid(i));
+        if (!strGevonden.isEmpty())
+            return strGevonden;
+    }
+    return {};
+}
+
+void CBestandZoeker::SetProjectMap(const QString& strMap)
+{
+    m_strMap = strMap;
+    m_gevonden.clear();
+}
+
+QString CBestandZoeker::Zoek(const QString& strOpgeslagen) const
+{
+    if (const auto it = m_gevonden.constFind(strOpgeslagen); it != m_gevonden.constEnd())
+        return *it;
+    const QString strGevonden = Zoek(strOpgeslagen, m_strMap);
+    m_gevonden.insert(strOpgeslagen, strGevonden);
+    return strGevonden;
+}
