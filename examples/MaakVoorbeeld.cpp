@@ -139,6 +139,28 @@ void NaarPagina(CDataItemBasis* pItem, const char* szPagina)
     pItem->m_bKlikbaar = 1;
 }
 
+QString WindowsPad(const QString& strPad)
+{
+    return strPad.isEmpty() ? strPad : "C:\\Documenten\\Clubavond\\" + strPad.toUpper();
+}
+
+void WindowsPaden(CDataItemBasis& e)
+{
+    if (!e.m_strOpdracht.isEmpty() && e.m_strOpdracht == e.m_strAfbeelding)
+        e.m_strOpdracht = WindowsPad(e.m_strOpdracht);
+    e.m_strAfbeelding = WindowsPad(e.m_strAfbeelding);
+    for (const auto& pKind : e.Kinderen())
+        WindowsPaden(*pKind);
+}
+
+bool Bewaar(CZerbantikoDoc& doc, const QString& strPad)
+{
+    const CBestandsResultaat r = ProjectBestand::Opslaan(doc, strPad);
+    if (!r.Gelukt())
+        std::fprintf(stderr, "%s\n", qPrintable(r.strMelding));
+    return r.Gelukt();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -171,7 +193,7 @@ int main(int argc, char** argv)
     pWelkom->m_nManierVanTonen = Manier::Zoomen;
     pWelkom->m_clrKleurlaag = 0x000000;
     pWelkom->m_nDekkingKleurlaag = 35;
-    pWelkom->m_picture.Load(strZon);
+    pWelkom->m_picture.Load(doc.Zoeker().Zoek(strZon));
     CDataItemBasis* pTitel = Tekst(doc, pWelkom, "Welkom bij de clubavond", 50, 80, 11, 0xFFFFFF);
     pTitel->m_bVet = 1;
     pTitel->m_bKleurvlak = 1;
@@ -187,8 +209,9 @@ int main(int argc, char** argv)
     pVerder->m_nAnkerV = Uitlijning::Eind;
     NaarPagina(pVerder, "Programma");
     CDataItemBasis* pLogo = Item(doc, pWelkom, 2);
+    pLogo->m_strNaam = "Clublogo";
     pLogo->m_strAfbeelding = strLogo;
-    pLogo->m_picture.Load(strLogo);
+    pLogo->m_picture.Load(doc.Zoeker().Zoek(strLogo));
     pLogo->m_dAnkerX = 3;
     pLogo->m_dAnkerY = 97;
     pLogo->m_nAnkerH = Uitlijning::Begin;
@@ -228,10 +251,12 @@ int main(int argc, char** argv)
     CDataItemBasis* pFotos = Pagina(doc, "Foto's");
     pFotos->m_clrKleurvlak = 0x202020;
     const char* aModi[] = { "Beeldverhouding behouden", "Uitvullen (stretch)", "Uitvullen (zoom vanuit het midden)" };
+    const char* aFotoNamen[] = { "Tulpen, passend", "Portret, uitgerekt", "Tulpen, ingezoomd" };
     for (int i = 0; i < 3; ++i) {
         CDataItemBasis* p = Item(doc, pFotos, 2);
+        p->m_strNaam = aFotoNamen[i];
         p->m_strAfbeelding = i == 1 ? strPortret : strTulpen;
-        p->m_picture.Load(p->m_strAfbeelding);
+        p->m_picture.Load(doc.Zoeker().Zoek(p->m_strAfbeelding));
         p->m_nManierVanTonen = i;
         p->m_dAnkerX = 18 + i * 32;
         p->m_dAnkerY = 55;
@@ -245,8 +270,9 @@ int main(int argc, char** argv)
         pOnder->m_nAnkerV = Uitlijning::Begin;
     }
     CDataItemBasis* pFilter = Item(doc, pFotos, 2);
+    pFilter->m_strNaam = "Zonsondergang als strook";
     pFilter->m_strAfbeelding = strZon;
-    pFilter->m_picture.Load(strZon);
+    pFilter->m_picture.Load(doc.Zoeker().Zoek(strZon));
     pFilter->m_nManierVanTonen = Manier::Zoomen;
     pFilter->m_dAnkerX = 50;
     pFilter->m_dAnkerY = 92;
@@ -260,7 +286,7 @@ int main(int argc, char** argv)
     // Garden contest: background kept in proportion, bars beside it.
     CDataItemBasis* pTuin = Pagina(doc, "Tuin");
     pTuin->m_strAfbeelding = strTulpen;
-    pTuin->m_picture.Load(strTulpen);
+    pTuin->m_picture.Load(doc.Zoeker().Zoek(strTulpen));
     pTuin->m_nManierVanTonen = Manier::Passend;
     pTuin->m_clrKleurvlak = 0x103010;
     pTuin->m_clrKleurlaag = 0x00FFFF;
@@ -319,10 +345,16 @@ int main(int argc, char** argv)
     pVoet->m_nAnkerV = Uitlijning::Eind;
 
     doc.Selecteer(-1, -1);
-    const CBestandsResultaat r = ProjectBestand::Opslaan(doc, strPad);
-    if (!r.Gelukt()) {
-        std::fprintf(stderr, "%s\n", qPrintable(r.strMelding));
+    if (!Bewaar(doc, strPad))
         return 1;
+
+    // The same project as a Windows computer made it: every path a Windows
+    // path to a folder that does not exist here, its names in capitals.
+    // Opened beside the pictures, it must show exactly the same.
+    WindowsPaden(doc.m_project);
+    for (int i = 1; i <= 4; ++i) {
+        WindowsPaden(doc.SjabloonPagina(i));
+        WindowsPaden(doc.SjabloonItem(i));
     }
-    return 0;
+    return Bewaar(doc, QDir(g_strMap).filePath("Clubavond (Windows).zb")) ? 0 : 1;
 }

@@ -9,6 +9,7 @@
 #include "designer/ZerbantikoView.h"
 #include "file/ProjectBestand.h"
 #include "model/IMelder.h"
+#include "model/Teksten.h"
 #include "model/Versie.h"
 #include "model/ZerbantikoDoc.h"
 #include "render/Geometrie.h"
@@ -471,14 +472,13 @@ void CMainFrame::OverZerbantiko()
 {
     QDialog dlg(this);
     dlg.setWindowTitle(QStringLiteral("Over Zerbantiko"));
-    auto* pTekst = new QLabel(QStringLiteral("Zerbantiko: presentatieschermen voor een avond vol presentaties.\n\n"
-                                             "versie %1.%2.%3 build %4\n\n%5")
-                                  .arg(Versie::aDelen[0])
-                                  .arg(Versie::aDelen[1])
-                                  .arg(Versie::aDelen[2])
-                                  .arg(Versie::aDelen[3])
-                                  .arg(QCoreApplication::applicationFilePath()),
-        &dlg);
+    QString strVersie = Tekst::Laad(Tekst::VersieRegel);
+    for (int nDeel : Versie::aDelen)
+        strVersie.replace(strVersie.indexOf(QLatin1String("%d")), 2, QString::number(nDeel));
+    auto* pTekst
+        = new QLabel(QStringLiteral("Zerbantiko: presentatieschermen voor een avond vol presentaties.\n\n%1\n\n%2")
+                         .arg(strVersie, QCoreApplication::applicationFilePath()),
+            &dlg);
     pTekst->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* pIcon = new QLabel(&dlg);
     pIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));

@@ -90,7 +90,7 @@ void CDataItemBasis::ApplyTemplate(const CDataItemBasis& s)
 
 QString CDataItemBasis::GetSoortNaam() const
 {
-    return QStringLiteral("DataItemBasis");
+    return Tekst::Laad(Tekst::SoortBasis);
 }
 
 std::unique_ptr<CDataItemBasis> CDataItemBasis::Clone() const

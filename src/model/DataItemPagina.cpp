@@ -28,7 +28,7 @@ void CDataItemPagina::InitTemplate()
 
 QString CDataItemPagina::GetSoortNaam() const
 {
-    return QStringLiteral("pagina");
+    return Tekst::Laad(Tekst::SoortPagina);
 }
 
 std::unique_ptr<CDataItemBasis> CDataItemPagina::Clone() const

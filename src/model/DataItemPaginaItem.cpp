@@ -42,11 +42,11 @@ QString CDataItemPaginaItem::GetSoortNaam() const
 {
     switch (m_nItemSoort) {
     case ItemSoort::Tekst:
-        return QStringLiteral("tekst");
+        return Tekst::Laad(Tekst::SoortTekst);
     case ItemSoort::Afbeelding:
-        return QStringLiteral("afbeelding");
+        return Tekst::Laad(Tekst::SoortAfbeelding);
     case ItemSoort::Kleurvlak:
-        return QStringLiteral("kleurvlak");
+        return Tekst::Laad(Tekst::SoortKleurvlak);
     default:
         return QStringLiteral("???");
     }

@@ -19,7 +19,7 @@ void CDataItemProject::InitTemplate()
 
 QString CDataItemProject::GetSoortNaam() const
 {
-    return QStringLiteral("project");
+    return Tekst::Laad(Tekst::SoortProject);
 }
 
 std::unique_ptr<CDataItemBasis> CDataItemProject::Clone() const

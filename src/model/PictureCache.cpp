@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 
 CPictureCache& CPictureCache::Instance()
 {
@@ -38,6 +39,16 @@ std::shared_ptr<const QImage> CPictureCache::Get(const QString& strPad)
         return nullptr;
     QFile file(strPad);
     if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    // The first bytes tell whether this is a picture at all; a file that is
+    // none is not read any further.
+    {
+        QImageReader kop(&file);
+        kop.setDecideFormatFromContent(true);
+        if (!kop.canRead())
+            return nullptr;
+    }
+    if (!file.seek(0))
         return nullptr;
     const QByteArray data = file.read(nMaxBytes + 1);
     if (data.size() > nMaxBytes)

@@ -13,6 +13,13 @@ enum : int {
     NieuweAfbeelding = 4,
     NieuwKleurvlak = 5,
     NieuwPaginaItem = 6,
+    SoortBasis = 29,
+    SoortProject = 30,
+    SoortPagina = 31,
+    SoortKleurvlak = 34,
+    SoortTekst = 35,
+    SoortAfbeelding = 36,
+    VersieRegel = 109,
     VraagVerwijderPagina = 192,
     VraagVerwijderItem = 193,
 };

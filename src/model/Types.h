@@ -46,6 +46,5 @@ struct CRect {
     qint32 Width() const { return right - left; }
     qint32 Height() const { return bottom - top; }
     bool IsEmpty() const { return right <= left || bottom <= top; }
-    bool Contains(qint32 x, qint32 y) const { return x >= left && x < right && y >= top && y < bottom; }
     friend bool operator==(const CRect&, const CRect&) = default;
 };

@@ -20,7 +20,6 @@ public:
     CRect GeefRechthoek() const;
     QString GeefNaam() const;
     bool IsHoofdbeeldscherm() const;
-    QScreen* Scherm() const { return m_pScherm; }
 
 private:
     QScreen* m_pScherm = nullptr;

@@ -2,6 +2,7 @@
 #include "app/MainFrame.h"
 #include "app/OpdrachtIds.h"
 #include "app/ViewBoom.h"
+#include "designer/ZerbantikoView.h"
 #include "file/ProjectBestand.h"
 #include "model/Hints.h"
 #include "model/ZerbantikoDoc.h"
@@ -10,11 +11,15 @@
 #include "support/VasteKlok.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDropEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSplitter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -303,4 +308,74 @@ TEST_F(Editor, ToolbarButtonsCanBeHiddenAndStayHidden)
     EXPECT_EQ(a.count("|"), 5) << "six groups remain";
     std::unique_ptr<QMenu> pMenu(ander.createPopupMenu());
     EXPECT_EQ(pMenu->actions().last()->text(), "Aanpassen...");
+}
+
+TEST_F(Editor, KlaarIsTheStatusBarsIdleText)
+{
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "Klaar");
+    QStatusTipEvent tip("Maak een nieuw project");
+    QApplication::sendEvent(frame.get(), &tip);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "Maak een nieuw project");
+    QStatusTipEvent weg(QString {}); // the pointer leaves the menu entry
+    QApplication::sendEvent(frame.get(), &weg);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "Klaar");
+}
+
+TEST_F(Editor, AcceleratorsOfTheTable)
+{
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    const struct {
+        const char* szToetsen;
+        int nOpdracht;
+    } aTabel[] = {
+        { "Ctrl+Z", Opdracht::Ongedaan },
+        { "Alt+Backspace", Opdracht::Ongedaan },
+        { "Ctrl+C", Opdracht::Kopieren },
+        { "Ctrl+Ins", Opdracht::Kopieren },
+        { "Ctrl+X", Opdracht::Knippen },
+        { "Shift+Del", Opdracht::Knippen },
+        { "Ctrl+V", Opdracht::Plakken },
+        { "Shift+Ins", Opdracht::Plakken },
+        { "Ctrl+G", Opdracht::Gong },
+        { "F5", Opdracht::ShowStart },
+        { "Shift+F5", Opdracht::ShowStop },
+        { "Alt+E", Opdracht::Eigenschappen },
+        { "Ctrl+I", Opdracht::Pagina },
+    };
+    for (const auto& regel : aTabel) {
+        QAction* pActie = frame->Actie(regel.nOpdracht);
+        pActie->setEnabled(true);
+        QSignalSpy spion(pActie, &QAction::triggered);
+        const QKeyCombination toets = QKeySequence(regel.szToetsen)[0];
+        QTest::keyClick(frame.get(), toets.key(), toets.keyboardModifiers());
+        EXPECT_EQ(spion.count(), 1) << regel.szToetsen;
+    }
+
+    // Ctrl+Shift+G is bound to a command nothing handles, not to the gong.
+    QSignalSpy gong(frame->Actie(Opdracht::Gong), &QAction::triggered);
+    QTest::keyClick(frame.get(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(gong.count(), 0);
+
+    // A key bound here never adds itself to a menu text that does not name it.
+    EXPECT_EQ(frame->Actie(Opdracht::Eigenschappen)->text(), "Eigenschappen");
+    EXPECT_TRUE(frame->Actie(Opdracht::Eigenschappen)->shortcut().isEmpty());
+
+    // F6 and Shift+F6 move between the tree and the designer.
+    frame->Boom()->setFocus();
+    QTest::keyClick(frame.get(), Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(frame->Ontwerp()));
+    QTest::keyClick(frame.get(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(frame->Boom()));
+}
+
+TEST_F(Editor, ToolbarToggleStaysInStep)
+{
+    QAction* pStandaard = frame->Actie(Opdracht::Werkbalk);
+    ASSERT_TRUE(pStandaard->isChecked());
+    frame->Werkbalk()->hide(); // as the toolbar's own context menu does
+    EXPECT_FALSE(pStandaard->isChecked());
+    pStandaard->trigger(); // one click brings it back
+    EXPECT_TRUE(frame->Werkbalk()->isVisible());
+    EXPECT_TRUE(pStandaard->isChecked());
 }

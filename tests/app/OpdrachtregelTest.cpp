@@ -124,3 +124,49 @@ TEST(Render, DrawsThePageAtTheAskedSize)
         EXPECT_TRUE(f.err.contains(g.szMelding)) << f.err.constData();
     }
 }
+
+TEST(Render, TheDesignerPictureHasTheDesignersMarks)
+{
+    QTemporaryDir dir;
+    CZerbantikoDoc doc;
+    doc.NieuwDocument();
+    doc.OnPaginaInvoegen();
+    doc.GetGeselecteerd()->m_clrKleurvlak = RGB(0, 128, 255);
+    doc.OnKleurvlakInvoegen(); // anchored in the middle of the page
+    doc.GetGeselecteerd()->m_clrKleurvlak = RGB(255, 255, 0);
+    const QString strPad = dir.filePath("p.zb");
+    ASSERT_TRUE(ProjectBestand::Opslaan(doc, strPad).Gelukt());
+
+    auto teken = [&](const QString& strUit, bool bOntwerp) {
+        QStringList args { "--render", strPad, "--page", "0", "--size", "320x180", "--out", strUit };
+        if (bOntwerp)
+            args << "--designer";
+        EXPECT_EQ(Start(args).nCode, 0);
+        return QImage(strUit);
+    };
+    const QImage show = teken(dir.filePath("show.png"), false);
+    const QImage ontwerp = teken(dir.filePath("ontwerp.png"), true);
+    // The anchor at (160, 90): black centre, white square of half size 3.
+    EXPECT_EQ(show.pixel(158, 88) & 0xFFFFFF, 0xFFFF00u);
+    EXPECT_EQ(ontwerp.pixel(158, 88) & 0xFFFFFF, 0xFFFFFFu) << "the white anchor mark";
+    EXPECT_EQ(ontwerp.pixel(160, 90) & 0xFFFFFF, 0x000000u) << "its black centre";
+}
+
+TEST(Render, TheExampleFromAWindowsComputerLooksTheSame)
+{
+    // The example project and its copy whose every path is a Windows path
+    // (C:\Documenten\Clubavond\ZONSONDERGANG.JPG) to a folder that is not here.
+    const QString strMap = QStringLiteral(ZB_VOORBEELD_MAP);
+    QTemporaryDir dir;
+    for (int nPagina = 0; nPagina < 6; ++nPagina) {
+        QImage a, b;
+        for (const char* szNaam : { "Clubavond.zb", "Clubavond (Windows).zb" }) {
+            const QString strUit = dir.filePath(QString::fromLatin1(szNaam) + ".png");
+            const SUitvoer u = Start({ "--render", strMap + "/" + szNaam, "--page", QString::number(nPagina), "--size",
+                "480x270", "--out", strUit });
+            ASSERT_EQ(u.nCode, 0) << u.err.constData();
+            (a.isNull() ? a : b) = QImage(strUit);
+        }
+        EXPECT_EQ(a, b) << "page " << nPagina;
+    }
+}

@@ -2,11 +2,13 @@
 
 #include "model/Hints.h"
 #include "model/ZerbantikoDoc.h"
+#include "render/GeschaaldeAfbeeldingen.h"
 #include "render/TekstVelden.h"
 #include "support/FakeMelder.h"
 #include "support/VasteKlok.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -148,4 +150,56 @@ TEST_F(Ontwerp, ResizingBuildsFontsForSixteenByNine)
     view->OnDraw(view->size());
     EXPECT_EQ(view->Uitvoer().Height(), 1000);
     EXPECT_EQ(pTekst->m_fontOntwerp->pixelSize(), FontPixelHeight(900, pTekst->m_dLettergrootte));
+}
+
+TEST_F(Ontwerp, OverviewThumbnailsShowAnchorMarks)
+{
+    CDataItemBasis* pPagina = Pagina(1);
+    pPagina->m_clrKleurvlak = RGB(0, 0, 200);
+    CDataItemBasis* pVlak = pPagina->GetKind(0);
+    pVlak->m_dBreedte = 1; // too small to cover the mark's surroundings
+    pVlak->m_dHoogte = 1;
+    doc.SelecteerElement(&doc.m_project);
+    const QImage b = view->OnDraw(QSize(600, 600));
+    const CRect cel = view->ItemRechthoeken()[0];
+    // The anchor at 50 % / 50 % of the cell: a black centre in a white square.
+    const int x = cel.left + cel.Width() / 2, y = cel.top + cel.Height() - cel.Height() / 2;
+    EXPECT_EQ(Rgb(b, x, y), 0x000000u);
+    EXPECT_EQ(Rgb(b, x - 3, y - 3), 0xFFFFFFu) << "white anchor mark in the thumbnail";
+    pPagina->m_bAnkerpuntenTonen = 0;
+    const QImage zonder = view->OnDraw(QSize(600, 600));
+    EXPECT_EQ(Rgb(zonder, x - 3, y - 3), 0x0000C8u) << "no marks when the page hides its anchors";
+}
+
+TEST_F(Ontwerp, OverviewScalesItsPicturesOnlyOnce)
+{
+    QTemporaryDir dir;
+    QImage foto(640, 400, QImage::Format_RGB32);
+    foto.fill(qRgb(90, 120, 30));
+    const QString strFoto = dir.filePath("foto.png");
+    ASSERT_TRUE(foto.save(strFoto));
+    for (int i = 0; i < 64; ++i) {
+        CDataItemBasis* pPagina = Pagina(0);
+        pPagina->m_picture.Load(strFoto);
+        for (int k = 0; k < 3; ++k) {
+            doc.SelecteerElement(pPagina);
+            CDataItemBasis* pBeeld = doc.Invoegen(Soort::Item, 2);
+            pBeeld->m_picture.Load(strFoto);
+            pBeeld->m_dBreedte = 20 + 10 * k;
+            pBeeld->m_dHoogte = 20;
+        }
+    }
+    doc.SelecteerElement(&doc.m_project);
+    view->OnDraw(QSize(1000, 800));
+    const qint64 nNaEerste = CGeschaaldeAfbeeldingen::Instance().Schalingen();
+    view->OnDraw(QSize(1000, 800));
+    EXPECT_EQ(CGeschaaldeAfbeeldingen::Instance().Schalingen(), nNaEerste)
+        << "a second paint of the overview finds every scaled picture";
+    doc.SelecteerElement(doc.m_project.GetKind(5));
+    view->OnDraw(QSize(1000, 800));
+    doc.SelecteerElement(&doc.m_project);
+    const qint64 nMetPagina = CGeschaaldeAfbeeldingen::Instance().Schalingen();
+    view->OnDraw(QSize(1000, 800));
+    EXPECT_EQ(CGeschaaldeAfbeeldingen::Instance().Schalingen(), nMetPagina)
+        << "showing a page in between pushes none of the thumbnails out";
 }

@@ -55,6 +55,7 @@ struct SRecord {
     qint32 bIndividueel = 1;
     qint32 nVolume = 100;
     const char* szAfbeelding = "";
+    qint32 bAfbeeldingTonen = 0;
 };
 
 // One element record, field by field, without its child list (the caller
@@ -90,7 +91,7 @@ inline CBytes& Record(CBytes& o, const SRecord& r, bool bOud)
     o.s(""); // gong
     o.i(0).i(0).i(0); // target format, behaviour, reserve 2
     o.s("").s(""); // command, options
-    o.i(-1).i(1).i(1).i(0).i(0).i(0); // reserve 3, clickable, active, colour area, extent, show image
+    o.i(-1).i(1).i(1).i(0).i(0).i(r.bAfbeeldingTonen); // reserve 3, clickable, active, colour area, extent, show image
     o.i(r.bTekstTonen).i(0); // show text, reserve 4
     o.zeros(16); // screen rectangle
     o.i(0).i(0).i(1).i(r.nVolume).i(0).i(0).i(

@@ -17,6 +17,7 @@
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -652,4 +653,144 @@ TEST_F(BestandOpSchijf, DiskFullHalfwayKeepsTheOldFile)
     EXPECT_EXIT(opslaanMetGrens(), ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(Inhoud(strPad), oud);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "avond.zb" });
+}
+
+TEST(ProjectBestand, OldVersionsDeriveTheItemTypeFromBothFlags)
+{
+    QTemporaryDir dir;
+    QImage foto(16, 8, QImage::Format_RGB32);
+    foto.fill(qRgb(0, 150, 0));
+    ASSERT_TRUE(foto.save(dir.filePath("zon.png")));
+    for (const bool bOudste : { false, true }) {
+        CBytes o = Kop(bOudste ? ProjectBestand::szVersie55 : ProjectBestand::szVersie63);
+        Record(o, { .nSoort = 1, .szNaam = "Club" }, true).w(1);
+        o.klasse("CDataItemPagina");
+        Record(o, { .nSoort = 2, .szNaam = "P" }, true).w(3);
+        o.klasse("CDataItemPaginaItem");
+        Record(o,
+            { .nSoort = 3, .szNaam = "beeld", .bTekstTonen = 0, .szAfbeelding = "zon.png", .bAfbeeldingTonen = 1 },
+            true)
+            .w(0);
+        o.w(0x8003);
+        Record(o, { .nSoort = 3, .szNaam = "tekst", .bTekstTonen = 1, .bAfbeeldingTonen = 1 }, true).w(0);
+        o.w(0x8003);
+        Record(o, { .nSoort = 3, .szNaam = "vlak", .bTekstTonen = 0 }, true).w(0);
+        const int nSjablonen = bOudste ? 1 : 4;
+        for (int i = 0; i < nSjablonen; ++i)
+            Record(o, { .nSoort = 2, .szNaam = "sjabloon" }, true).w(0);
+        // Template items: a text, an image, then colour areas.
+        const int nItems = bOudste ? 2 : 4;
+        for (int i = 0; i < nItems; ++i)
+            Record(o, { .nSoort = 3, .bTekstTonen = i == 0, .bAfbeeldingTonen = i == 1 }, true).w(0);
+
+        CProjectInhoud inhoud;
+        ASSERT_TRUE(ProjectBestand::Lees(QByteArrayView(o.data()), dir.filePath("oud.zb"), inhoud).Gelukt());
+        const CDataItemBasis* pPagina = inhoud.project.GetKind(0);
+        ASSERT_EQ(pPagina->AantalKinderen(), 3);
+        EXPECT_EQ(pPagina->GetKind(0)->m_nItemSoort, ItemSoort::Afbeelding) << bOudste;
+        EXPECT_TRUE(pPagina->GetKind(0)->m_picture.IsLoaded()) << "its picture is there to be drawn";
+        EXPECT_EQ(pPagina->GetKind(1)->m_nItemSoort, ItemSoort::Tekst) << "the text flag comes first";
+        EXPECT_EQ(pPagina->GetKind(2)->m_nItemSoort, ItemSoort::Kleurvlak);
+        EXPECT_EQ(inhoud.aSjabloonItem[0].m_nItemSoort, ItemSoort::Tekst);
+        EXPECT_EQ(inhoud.aSjabloonItem[1].m_nItemSoort, ItemSoort::Afbeelding)
+            << "inserting an image still inserts an image";
+    }
+}
+
+TEST(ProjectBestand, TheRecordsClassDecidesItsKind)
+{
+    CBytes o = Kop(ProjectBestand::szVersieHuidig);
+    Record(o, { .nSoort = 2, .szNaam = "Club" }, false).w(1);
+    o.klasse("CDataItemPagina");
+    Record(o, { .nSoort = 3, .szNaam = "P" }, false).w(1);
+    o.klasse("CDataItemPaginaItem");
+    Record(o, { .nSoort = 1, .szNaam = "I" }, false).w(0);
+    for (int i = 0; i < 4; ++i)
+        Record(o, { .nSoort = 3 }, false).w(0);
+    for (int i = 0; i < 4; ++i)
+        Record(o, { .nSoort = 2 }, false).w(0);
+    CProjectInhoud inhoud;
+    ASSERT_TRUE(LeesBytes(o, inhoud).Gelukt());
+    EXPECT_EQ(inhoud.project.m_nSoort, Soort::Project);
+    EXPECT_EQ(inhoud.project.GetKind(0)->m_nSoort, Soort::Pagina) << "a page that claims to be an item";
+    EXPECT_EQ(inhoud.project.GetKind(0)->GetKind(0)->m_nSoort, Soort::Item);
+    EXPECT_EQ(inhoud.aSjabloonPagina[3].m_nSoort, Soort::Pagina);
+    EXPECT_EQ(inhoud.aSjabloonItem[0].m_nSoort, Soort::Item);
+
+    // Taken into the editor, a page is inserted next to it and the file
+    // written then opens again.
+    CZerbantikoDoc doc;
+    doc.NeemOver(inhoud, "x.zb");
+    doc.SelecteerElement(doc.m_project.GetKind(0));
+    doc.OnPaginaInvoegen();
+    EXPECT_EQ(doc.m_project.AantalKinderen(), 2);
+    CProjectInhoud terug;
+    EXPECT_TRUE(LeesBytes(ProjectBestand::Schrijf(doc), terug).Gelukt());
+}
+
+TEST(BestandLezen, WhatIsNoRegularFileIsRefusedAtOnce)
+{
+    QTemporaryDir dir;
+    const QString strPijp = dir.filePath("pijp.zb");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(strPijp).constData(), 0600), 0);
+    for (const QString& strPad : { QStringLiteral("/dev/zero"), strPijp, dir.path() }) {
+        CProjectInhoud inhoud;
+        const CBestandsResultaat r = ProjectBestand::LeesBestand(strPad, inhoud);
+        EXPECT_EQ(r.soort, FoutSoort::Openen) << qPrintable(strPad);
+        EXPECT_TRUE(r.strMelding.startsWith("Het bestand " + strPad + " kan niet worden geopend."));
+    }
+}
+
+TEST(BestandLezen, AHugeFileThatIsNoProjectIsNotReadIn)
+{
+    QTemporaryDir dir;
+    const QString strGroot = dir.filePath("groot.zb");
+    QFile f(strGroot);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("PK\x03\x04 not a project");
+    ASSERT_TRUE(f.resize(3ll * 1024 * 1024 * 1024)); // sparse: no disk used
+    f.close();
+    rusage voor {};
+    getrusage(RUSAGE_SELF, &voor);
+    CProjectInhoud inhoud;
+    EXPECT_EQ(ProjectBestand::LeesBestand(strGroot, inhoud).soort, FoutSoort::OnverwachtFormaat);
+    rusage na {};
+    getrusage(RUSAGE_SELF, &na);
+    EXPECT_LT(na.ru_maxrss - voor.ru_maxrss, 100 * 1024) << "kilobytes more at the peak";
+
+    // The same size with a project's header is not taken into memory either.
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.write("\x1A"
+            "Zerbantiko 002.000.001.072");
+    f.close();
+    EXPECT_EQ(ProjectBestand::LeesBestand(strGroot, inhoud).soort, FoutSoort::OngeldigFormaat);
+    getrusage(RUSAGE_SELF, &na);
+    EXPECT_LT(na.ru_maxrss - voor.ru_maxrss, 100 * 1024);
+}
+
+TEST(BestandLezen, WindowsPathsAreFoundAndSavedUnchanged)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath("Foto's"));
+    QImage foto(8, 8, QImage::Format_RGB32);
+    foto.fill(qRgb(200, 10, 10));
+    ASSERT_TRUE(foto.save(dir.filePath("Foto's/zon.jpg"), "PNG"));
+    const QString strWindows = R"(C:\Clubavond\Foto's\Zon.JPG)";
+
+    CZerbantikoDoc doc;
+    doc.NieuwDocument();
+    doc.OnPaginaInvoegen();
+    doc.GetGeselecteerd()->m_strAfbeelding = strWindows;
+    const QString strPad = dir.filePath("avond.zb");
+    ASSERT_TRUE(ProjectBestand::Opslaan(doc, strPad).Gelukt());
+
+    CZerbantikoDoc ander;
+    ASSERT_TRUE(ProjectBestand::Open(ander, strPad).Gelukt());
+    const CDataItemBasis* pPagina = ander.m_project.GetKind(0);
+    EXPECT_TRUE(pPagina->m_picture.IsLoaded()) << "found under the project's folder";
+    EXPECT_EQ(pPagina->m_strAfbeelding, strWindows);
+    ASSERT_TRUE(ProjectBestand::Opslaan(ander, strPad).Gelukt());
+    CProjectInhoud terug;
+    ASSERT_TRUE(ProjectBestand::LeesBestand(strPad, terug).Gelukt());
+    EXPECT_EQ(terug.project.GetKind(0)->m_strAfbeelding, strWindows) << "the stored path is never rewritten";
 }

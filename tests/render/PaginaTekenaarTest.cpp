@@ -415,3 +415,28 @@ TEST(PageBackgroundPreview, ColourOutlinePictureAndLayer)
     EXPECT_EQ(Rgb(doel, 20, 40), 0x0000FFu) << "the bar beside the fitted picture";
     EXPECT_EQ(Rgb(doel, 60, 40), 0x7F0000u) << "red darkened by the layer";
 }
+
+TEST_F(Composer, ZoomedBackgroundOfAThinPictureLeavesNoOldPixels)
+{
+    // A picture one pixel wide on a landscape page, or one pixel high on a
+    // portrait one: zooming from the middle keeps a source of one pixel.
+    const QRgb oud = qRgb(1, 2, 3);
+    const struct {
+        int pw, ph, w, h;
+    } aGevallen[] = { { 1, 50, 160, 90 }, { 50, 1, 90, 160 }, { 1, 1, 160, 90 } };
+    for (const auto& g : aGevallen) {
+        const QString strDun = Plaatje(QStringLiteral("dun%1x%2.png").arg(g.pw).arg(g.ph), g.pw, g.ph,
+            [](QPainter& p) { p.fillRect(0, 0, 100, 100, QColor(0, 200, 0)); });
+        ASSERT_TRUE(pagina->m_picture.Load(strDun));
+        pagina->m_nManierVanTonen = Manier::Zoomen;
+        pagina->m_clrKleurvlak = RGB(200, 0, 0);
+        QImage beeld(g.w, g.h, QImage::Format_RGB32);
+        beeld.fill(oud);
+        CPaginaTekenaar t(CPaginaTekenaar::Variant::Presentatie, klok);
+        t.DrawPage(beeld, *pagina);
+        for (int y = 0; y < g.h; ++y)
+            for (int x = 0; x < g.w; ++x)
+                ASSERT_NE(beeld.pixel(x, y), oud) << g.pw << "x" << g.ph << " at " << x << "," << y;
+        EXPECT_EQ(Rgb(beeld, g.w / 2, g.h / 2), 0x00C800u) << "the one pixel fills the page";
+    }
+}
