@@ -102,7 +102,7 @@ CDataItemBasis* Pagina(CZerbantikoDoc& doc, const char* szNaam)
     doc.SelecteerElement(doc.m_project.GetKind(doc.m_project.AantalKinderen() - 1));
     if (doc.m_project.AantalKinderen() == 0)
         doc.SelecteerElement(&doc.m_project);
-    CDataItemBasis* p = doc.Invoegen(2, 1);
+    CDataItemBasis* p = doc.Invoegen(Soort::Pagina, 1);
     p->m_strNaam = QString::fromUtf8(szNaam);
     return p;
 }
@@ -112,7 +112,7 @@ CDataItemBasis* Item(CZerbantikoDoc& doc, CDataItemBasis* pPagina, int nSjabloon
     doc.SelecteerElement(pPagina);
     doc.m_ptInvoegPositie = { 0, 0 };
     // New items go to the end, so list order is the order of these calls.
-    CDataItemBasis* p = doc.Invoegen(3, nSjabloon);
+    CDataItemBasis* p = doc.Invoegen(Soort::Item, nSjabloon);
     CDataItemBasis* pOuder = p->m_pOuder;
     pOuder->VoegKindToe(pOuder->NeemKindWeg(p->m_nIndex));
     return p;

@@ -1,9 +1,9 @@
 // Writes the seed corpus for the reader's fuzz target: project files of all
 // three versions, made with the program's own writer and, for the old
 // versions, byte by byte.
-#include "../tests/file/Bytes.h"
 #include "file/ProjectBestand.h"
 #include "model/ZerbantikoDoc.h"
+#include "support/ProjectBytes.h"
 
 #include <QDir>
 #include <QFile>

@@ -206,25 +206,25 @@ bool CZerbantikoDoc::KanEigenschappen() const
 void CZerbantikoDoc::OnPaginaInvoegen()
 {
     if (KanPaginaInvoegen())
-        Invoegen(2, 1);
+        Invoegen(Soort::Pagina, 1);
 }
 
 void CZerbantikoDoc::OnTekstInvoegen()
 {
     if (KanItemInvoegen())
-        Invoegen(3, 1);
+        Invoegen(Soort::Item, 1);
 }
 
 void CZerbantikoDoc::OnAfbeeldingInvoegen()
 {
     if (KanItemInvoegen())
-        Invoegen(3, 2);
+        Invoegen(Soort::Item, 2);
 }
 
 void CZerbantikoDoc::OnKleurvlakInvoegen()
 {
     if (KanItemInvoegen())
-        Invoegen(3, 3);
+        Invoegen(Soort::Item, 3);
 }
 
 CDataItemBasis* CZerbantikoDoc::Invoegen(int nSoort, int nSjabloon, const CDataItemBasis* pBron)

@@ -158,15 +158,18 @@ TEST(Render, TheExampleFromAWindowsComputerLooksTheSame)
     // (C:\Documenten\Clubavond\ZONSONDERGANG.JPG) to a folder that is not here.
     const QString strMap = QStringLiteral(ZB_VOORBEELD_MAP);
     QTemporaryDir dir;
+    auto teken = [&](const char* szNaam, int nPagina) {
+        const QString strUit = dir.filePath(QString::fromLatin1(szNaam) + ".png");
+        const SUitvoer u = Start({ "--render", strMap + "/" + szNaam, "--page", QString::number(nPagina), "--size",
+            "480x270", "--out", strUit });
+        EXPECT_EQ(u.nCode, 0) << u.err.constData();
+        return QImage(strUit);
+    };
     for (int nPagina = 0; nPagina < 6; ++nPagina) {
-        QImage a, b;
-        for (const char* szNaam : { "Clubavond.zb", "Clubavond (Windows).zb" }) {
-            const QString strUit = dir.filePath(QString::fromLatin1(szNaam) + ".png");
-            const SUitvoer u = Start({ "--render", strMap + "/" + szNaam, "--page", QString::number(nPagina), "--size",
-                "480x270", "--out", strUit });
-            ASSERT_EQ(u.nCode, 0) << u.err.constData();
-            (a.isNull() ? a : b) = QImage(strUit);
-        }
-        EXPECT_EQ(a, b) << "page " << nPagina;
+        // The welcome page shows a ticking clock: when a second passes
+        // between two drawings, the next two fall within one second.
+        const QImage a = teken("Clubavond.zb", nPagina);
+        const QImage b = teken("Clubavond (Windows).zb", nPagina);
+        EXPECT_TRUE(a == b || teken("Clubavond.zb", nPagina) == b) << "page " << nPagina;
     }
 }

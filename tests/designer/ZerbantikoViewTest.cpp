@@ -31,10 +31,10 @@ protected:
     CDataItemBasis* Pagina(int nItems = 0)
     {
         doc.SelecteerElement(&doc.m_project);
-        CDataItemBasis* p = doc.Invoegen(2, 1);
+        CDataItemBasis* p = doc.Invoegen(Soort::Pagina, 1);
         for (int i = 0; i < nItems; ++i) {
             doc.SelecteerElement(p);
-            doc.Invoegen(3, 3);
+            doc.Invoegen(Soort::Item, 3);
         }
         return p;
     }
@@ -113,7 +113,7 @@ TEST_F(Ontwerp, SelectedTextShowsOnlyItsAnchor)
 {
     CDataItemBasis* pPagina = Pagina();
     doc.SelecteerElement(pPagina);
-    CDataItemBasis* pTekst = doc.Invoegen(3, 1);
+    CDataItemBasis* pTekst = doc.Invoegen(Soort::Item, 1);
     view->OnDraw(QSize(400, 400));
     const COntwerpGeometrie& g = view->Geometrie()[0];
     for (const CPoint& p : g.aptHoek)
@@ -140,7 +140,7 @@ TEST_F(Ontwerp, ResizingBuildsFontsForSixteenByNine)
 {
     CDataItemBasis* pPagina = Pagina();
     doc.SelecteerElement(pPagina);
-    CDataItemBasis* pTekst = doc.Invoegen(3, 1);
+    CDataItemBasis* pTekst = doc.Invoegen(Soort::Item, 1);
     view->show();
     view->resize(1600, 1000);
     QCoreApplication::processEvents();

@@ -1,8 +1,8 @@
-#include "Bytes.h"
 #include "file/ArchiefLezer.h"
 #include "file/ArchiefSchrijver.h"
 #include "file/Cp1252.h"
 #include "model/DataItemPagina.h"
+#include "support/ProjectBytes.h"
 
 #include <gtest/gtest.h>
 

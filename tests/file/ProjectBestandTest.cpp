@@ -1,9 +1,9 @@
 #include "file/ProjectBestand.h"
 
-#include "Bytes.h"
 #include "file/ElementVelden.h"
 #include "model/ProjectInhoud.h"
 #include "model/ZerbantikoDoc.h"
+#include "support/ProjectBytes.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>

@@ -40,11 +40,11 @@ protected:
     {
         for (int i = 0; i < n; ++i) {
             doc.SelecteerElement(&doc.m_project);
-            CDataItemBasis* p = doc.Invoegen(2, 1);
+            CDataItemBasis* p = doc.Invoegen(Soort::Pagina, 1);
             p->m_strNaam = QStringLiteral("P%1").arg(i);
             for (int j = 0; j < m; ++j) {
                 doc.SelecteerElement(p);
-                doc.Invoegen(3, 1);
+                doc.Invoegen(Soort::Item, 1);
             }
             for (int j = 0; j < m; ++j)
                 p->GetKind(j)->m_strNaam = QStringLiteral("I%1").arg(j);
@@ -205,12 +205,12 @@ TEST_F(DocTest, ItemWhileProjectSelectedNeedsACopySourcePage)
     Vul(2, 1);
     doc.SelecteerElement(&doc.m_project);
     EXPECT_FALSE(doc.KanItemInvoegen());
-    EXPECT_EQ(doc.Invoegen(3, 1), nullptr);
+    EXPECT_EQ(doc.Invoegen(Soort::Item, 1), nullptr);
     EXPECT_TRUE(aHints.empty());
 
     doc.m_pKopieerBron = Pagina(1);
     doc.m_ptInvoegPositie = { 500, 500 };
-    CDataItemBasis* p = doc.Invoegen(3, 1);
+    CDataItemBasis* p = doc.Invoegen(Soort::Item, 1);
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->m_pOuder, Pagina(1));
     EXPECT_EQ(p->m_nIndex, 1);
@@ -236,7 +236,7 @@ TEST_F(DocTest, PendingInsertPointPlacesTheItem)
     for (const auto& [pt, dX, dY, bBlijft] : aGevallen) {
         doc.SelecteerElement(Pagina(0));
         doc.m_ptInvoegPositie = pt;
-        CDataItemBasis* p = doc.Invoegen(3, 1);
+        CDataItemBasis* p = doc.Invoegen(Soort::Item, 1);
         ASSERT_NE(p, nullptr);
         EXPECT_DOUBLE_EQ(p->m_dAnkerX, dX) << pt.x << "," << pt.y;
         EXPECT_DOUBLE_EQ(p->m_dAnkerY, dY) << pt.x << "," << pt.y;
