@@ -58,6 +58,11 @@ bool CZerbantikoView::TekenInhoud(QImage& bitmap)
     }
     if (!pGeselecteerd || !(pPagina = m_doc.GetHuidigePagina()))
         return false;
+    if (pPagina != m_pPagina) {
+        // Another page: its fonts follow this paint's output size.
+        m_nFontHoogte = 0;
+        m_tekenaar.SetFontHoogte(m_nFontHoogte);
+    }
     m_pPagina = pPagina;
     m_markeringen.BeginPagina(pPagina->AantalKinderen(), pGeselecteerd);
     m_tekenaar.DrawPage(bitmap, *pPagina, pGeselecteerd);
@@ -77,18 +82,17 @@ QImage CZerbantikoView::TekenVoorAfdruk(const QSize& ruimte)
         = Geometrie::ComputeOutputRect({ 0, 0, ruimte.width(), ruimte.height() }, KiesMonitor(project).GeefRechthoek());
     if (uitvoer.IsEmpty())
         return {};
-    // Drawn as the view draws, at the print's size: fonts follow that size
-    // for this drawing, and the view's own return at its next paint.
+    // Drawn as the view draws, at the print's size, with fonts for that size.
     const CSize sizeBewaard = project.m_sizeDoel;
     const CRect rectBewaard = project.m_rectMonitor;
     project.m_sizeDoel = { uitvoer.Width(), uitvoer.Height() };
     project.m_rectMonitor = { 0, 0, uitvoer.Width(), uitvoer.Height() };
-    m_tekenaar.SetLaatstePagina(nullptr);
+    m_tekenaar.SetFontHoogte(0);
     QImage bitmap(uitvoer.Width(), uitvoer.Height(), QImage::Format_RGB32);
     const bool bGetekend = TekenInhoud(bitmap);
     project.m_sizeDoel = sizeBewaard;
     project.m_rectMonitor = rectBewaard;
-    m_tekenaar.SetLaatstePagina(nullptr);
+    m_tekenaar.SetFontHoogte(m_nFontHoogte);
     update();
     return bGetekend ? bitmap : QImage();
 }
@@ -115,7 +119,6 @@ void CZerbantikoView::TekenOverzicht(QImage& bitmap)
     CPaginaTekenaar mini(CPaginaTekenaar::Variant::Ontwerp, m_klok);
     COntwerpMarkeringen miniMarkeringen;
     miniMarkeringen.KoppelAan(mini);
-    const CSize sizeBewaard = project.m_sizeDoel;
     QPainter p(&bitmap);
     for (int d = 0; d < g * g; ++d) {
         const int left = Geometrie::Trunc(((d % g) * W) / g + W * 0.02);
@@ -130,13 +133,8 @@ void CZerbantikoView::TekenOverzicht(QImage& bitmap)
                 continue;
             // The thumbnail's texts get fonts for the thumbnail's height.
             QImage duim(cel.Width(), cel.Height(), QImage::Format_RGB32);
-            project.m_sizeDoel = { cel.Width(), cel.Height() };
-            pPagina->MaakFontsOntwerp();
-            mini.SetLaatstePagina(pPagina);
             miniMarkeringen.BeginPagina(pPagina->AantalKinderen(), nullptr);
             mini.DrawPage(duim, *pPagina, nullptr);
-            project.m_sizeDoel = sizeBewaard;
-            pPagina->MaakFontsOntwerp();
             p.drawImage(left, top, duim);
             p.setPen(Qt::white);
             p.drawRect(q.adjusted(0, 0, -1, -1));
@@ -150,8 +148,6 @@ void CZerbantikoView::TekenOverzicht(QImage& bitmap)
             p.drawLine(q.topRight(), q.bottomLeft());
         }
     }
-    // Its fonts are the thumbnail's now; the page view must build them again.
-    m_tekenaar.SetLaatstePagina(nullptr);
 }
 
 void CZerbantikoView::paintEvent(QPaintEvent*)
@@ -171,8 +167,8 @@ void CZerbantikoView::resizeEvent(QResizeEvent*)
     m_rectUitvoer = Geometrie::FitRect(m_rectClient, 1920, 1080);
     m_doc.m_project.m_sizeDoel = { m_rectUitvoer.Width(), m_rectUitvoer.Height() };
     m_doc.m_project.m_rectMonitor = m_rectUitvoer;
-    pPagina->MaakFontsOntwerp();
-    m_tekenaar.SetLaatstePagina(pPagina);
+    m_nFontHoogte = m_rectUitvoer.Height();
+    m_tekenaar.SetFontHoogte(m_nFontHoogte);
     update();
 }
 
@@ -182,13 +178,12 @@ void CZerbantikoView::OnUpdate(QObject*, int nHint, CDataItemBasis* pElement)
         if (nHint != Hint::Uiterlijk)
             return;
         // A new or opened project: everything is new.
-        m_tekenaar.SetLaatstePagina(nullptr);
+        m_pPagina = nullptr;
         m_markeringen.BeginPagina(0, nullptr);
     } else if (nHint == Hint::Toegevoegd || nHint == Hint::SelectieOntwerp) {
         return;
-    } else if (nHint == Hint::Stijl) {
-        pElement->MaakFont();
     }
+    // A changed font (hint 1) is built anew at the paint: fonts follow their fields.
     update();
     ZetKlok();
 }

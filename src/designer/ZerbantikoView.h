@@ -27,6 +27,8 @@ public:
 
     // The whole client area as the view paints it.
     QImage OnDraw(const QSize& client);
+    // The font a text item was last drawn with here.
+    const QFont* Font(const CDataItemBasis& item) const { return m_tekenaar.Font(item); }
     // What the view shows (the page or the overview) without the window
     // around it, in the monitor's shape as large as fits in ruimte; for
     // printing. Null when there is nothing to show.
@@ -60,7 +62,8 @@ private:
     COntwerpMarkeringen m_markeringen;
     CRect m_rectClient;
     CRect m_rectUitvoer;
-    const CDataItemPagina* m_pPagina = nullptr;
+    const CDataItemPagina* m_pPagina = nullptr; // compared, never followed
+    int m_nFontHoogte = 0; // the output height this view's fonts follow; 0: the paint's
     std::vector<CRect> m_aRectItem;
     std::vector<CRect> m_aRectKlik;
     QBasicTimer m_klokTimer; // timer 112: clock texts tick

@@ -178,8 +178,6 @@ void CDataItemBasis::Verwissel(CDataItemBasis& ander)
 {
     std::swap(static_cast<CDataItemVelden&>(*this), static_cast<CDataItemVelden&>(ander));
     std::swap(m_aKinderen, ander.m_aKinderen);
-    std::swap(m_fontOntwerp, ander.m_fontOntwerp);
-    std::swap(m_fontPresentatie, ander.m_fontPresentatie);
     std::swap(m_picture, ander.m_picture);
     Hernummer();
     ander.Hernummer();
@@ -202,16 +200,11 @@ int FontPixelHeight(int cy, double dLettergrootte)
     return int(p >= 0 ? (p + 36) / 72 : -((-p + 36) / 72));
 }
 
-void CDataItemBasis::MaakFontIn(std::optional<QFont>& font)
+std::optional<QFont> CDataItemBasis::TekstFont(int cy) const
 {
     if (m_nSoort != Soort::Item || m_nItemSoort != ItemSoort::Tekst)
-        return;
-    if (m_strLettertype.isEmpty())
-        m_strLettertype = QStringLiteral("Verdana");
-    const CDataItemBasis* pProject = GetProject();
-    const int cy = pProject ? pProject->m_sizeDoel.cy : CDataItemVelden {}.m_sizeDoel.cy;
-
-    QFont f(m_strLettertype);
+        return std::nullopt;
+    QFont f(m_strLettertype.isEmpty() ? QStringLiteral("Verdana") : m_strLettertype);
     // Qt rejects a pixel size of 0; the smallest real font is one pixel.
     f.setPixelSize(qMax(1, FontPixelHeight(cy, m_dLettergrootte)));
     f.setWeight(m_bVet ? QFont::ExtraBold : QFont::Normal);
@@ -219,17 +212,7 @@ void CDataItemBasis::MaakFontIn(std::optional<QFont>& font)
     f.setUnderline(m_bOnderlijnen != 0);
     f.setStrikeOut(m_bDoorhalen != 0);
     f.setKerning(false);
-    font = f;
-}
-
-void CDataItemBasis::MaakFont()
-{
-    MaakFontIn(m_fontOntwerp);
-}
-
-void CDataItemBasis::MaakFontPresentatie()
-{
-    MaakFontIn(m_fontPresentatie);
+    return f;
 }
 
 void GeheugenTekortBijKopie(IMelder* pMelder, const char* szKlasse)

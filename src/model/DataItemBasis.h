@@ -57,24 +57,21 @@ public:
     // so a project loaded aside can take the place of the open one.
     void Verwissel(CDataItemBasis& ander);
 
-    // Rebuild the designer respectively presentation font of a text item.
-    void MaakFont();
-    void MaakFontPresentatie();
+    // The font a text item is drawn with on an output cy pixels high (Verdana
+    // when no face is stored); none for other elements. Each window keeps
+    // the fonts for its own size.
+    std::optional<QFont> TekstFont(int cy) const;
     // The project this element belongs to (itself for a project), or null.
     const CDataItemBasis* GetProject() const;
 
     qint32 m_nIndex = -1;
     CDataItemBasis* m_pOuder = nullptr; // not owned
-    std::optional<QFont> m_fontOntwerp;
-    std::optional<QFont> m_fontPresentatie;
     CPicture m_picture;
 
 protected:
     void KopieerVelden(const CDataItemBasis& bron);
 
 private:
-    void MaakFontIn(std::optional<QFont>& font);
-
     std::vector<std::unique_ptr<CDataItemBasis>> m_aKinderen;
 };
 

@@ -48,15 +48,3 @@ int CDataItemPagina::ToonEigenschappen(CZerbantikoDoc* pDoc)
         return 0;
     return pDoc->GetEigenschappenDialogen()->Toon(EigenschappenDialoog::Pagina, *this, *pDoc);
 }
-
-void CDataItemPagina::MaakFontsOntwerp()
-{
-    for (const auto& pItem : Kinderen())
-        pItem->MaakFont();
-}
-
-void CDataItemPagina::MaakFontsPresentatie()
-{
-    for (const auto& pItem : Kinderen())
-        pItem->MaakFontPresentatie();
-}

@@ -12,6 +12,4 @@ public:
     void VoerActieUit(int nPositie) override;
     int ToonEigenschappen(CZerbantikoDoc* pDoc) override;
 
-    void MaakFontsOntwerp();
-    void MaakFontsPresentatie();
 };

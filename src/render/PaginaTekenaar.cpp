@@ -110,13 +110,7 @@ void CPaginaTekenaar::TekenKlikkader(
 
 void CPaginaTekenaar::TekenTekst(CTekenaar& t, CDataItemBasis& item, const CDataItemPagina& pagina, bool bGeselecteerd)
 {
-    std::optional<QFont>& font = m_variant == Variant::Presentatie ? item.m_fontPresentatie : item.m_fontOntwerp;
-    if (!font) {
-        if (m_variant == Variant::Presentatie)
-            item.MaakFontPresentatie();
-        else
-            item.MaakFont();
-    }
+    const QFont* font = FontVoor(item, m_nFontHoogte > 0 ? m_nFontHoogte : t.H());
     if (!font)
         return;
     bool bVelden = false;
@@ -184,14 +178,35 @@ void CPaginaTekenaar::TekenKleurvlak(
         t.Teken([&](QPainter& p) { CTekenaar::StrokeFrame(p, r, clrWit, true, bEllips); });
 }
 
+const QFont* CPaginaTekenaar::FontVoor(const CDataItemBasis& item, int cy)
+{
+    SFont& f = m_fonts[&item];
+    const bool bZelfde = f.cy == cy && f.strLettertype == item.m_strLettertype
+        && f.dLettergrootte == item.m_dLettergrootte && f.bVet == item.m_bVet && f.bCursief == item.m_bCursief
+        && f.bOnderlijnen == item.m_bOnderlijnen && f.bDoorhalen == item.m_bDoorhalen;
+    if (!bZelfde) {
+        const std::optional<QFont> font = item.TekstFont(cy);
+        if (!font) {
+            m_fonts.remove(&item);
+            return nullptr;
+        }
+        f = { item.m_strLettertype, item.m_dLettergrootte, item.m_bVet, item.m_bCursief, item.m_bOnderlijnen,
+            item.m_bDoorhalen, cy, *font };
+    }
+    return &f.font;
+}
+
+const QFont* CPaginaTekenaar::Font(const CDataItemBasis& item) const
+{
+    const auto it = m_fonts.constFind(&item);
+    return it == m_fonts.constEnd() ? nullptr : &it->font;
+}
+
 void CPaginaTekenaar::DrawPage(QImage& bitmap, CDataItemPagina& pagina, const CDataItemBasis* pGeselecteerd)
 {
     if (&pagina != m_pLaatstePagina) {
-        // Another page: its fonts are built anew for this window's size.
-        if (m_variant == Variant::Presentatie)
-            pagina.MaakFontsPresentatie();
-        else
-            pagina.MaakFontsOntwerp();
+        // Another page: the fonts of the last one are not needed any more.
+        m_fonts.clear();
         m_pLaatstePagina = &pagina;
     }
     CTekenaar t(bitmap, m_methode);

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "Tekenaar.h"
+#include "model/DataItemVelden.h"
 #include "model/Types.h"
 
 #include <QImage>
+#include <QHash>
 #include <QSize>
 
 #include <functional>
@@ -42,9 +44,12 @@ public:
     // Entry i: the rectangle item i of the last drawn page covered.
     const std::vector<CRect>& ItemRechthoeken() const { return m_aItemRect; }
     const CRect& AchtergrondRect() const { return m_rectAchtergrond; }
-    // The page whose fonts this window built last; null makes the next
-    // drawing rebuild them.
-    void SetLaatstePagina(const CDataItemPagina* pPagina) { m_pLaatstePagina = pPagina; }
+    // The output height the fonts are built for; 0 (the default) takes the
+    // page bitmap's height. Fonts are kept per item for this window only and
+    // rebuilt when the item's font fields or this height change.
+    void SetFontHoogte(int cy) { m_nFontHoogte = cy; }
+    // The font the item was last drawn with in this window; null if none.
+    const QFont* Font(const CDataItemBasis& item) const;
 
     // The designer's own marks, called after each active item is drawn with
     // the item's target and drawn rectangles.
@@ -62,7 +67,19 @@ private:
     const IKlok& m_klok;
     QString m_strProjectNaam;
     CTekenaar::Methode m_methode;
-    const CDataItemPagina* m_pLaatstePagina = nullptr;
+    const QFont* FontVoor(const CDataItemBasis& item, int cy);
+
+    // An item's font with the fields and the height it was built from.
+    struct SFont {
+        QString strLettertype;
+        double dLettergrootte = 0;
+        BOOL bVet = 0, bCursief = 0, bOnderlijnen = 0, bDoorhalen = 0;
+        int cy = -1; // none built yet
+        QFont font;
+    };
+    const CDataItemPagina* m_pLaatstePagina = nullptr; // compared, never followed
+    QHash<const CDataItemBasis*, SFont> m_fonts;
+    int m_nFontHoogte = 0;
     std::vector<CRect> m_aItemRect;
     CRect m_rectAchtergrond;
 };

@@ -145,11 +145,16 @@ TEST_F(Ontwerp, ResizingBuildsFontsForSixteenByNine)
     view->resize(1600, 1000);
     QCoreApplication::processEvents();
     // FitRect(1600 x 1000, 16:9) is 1600 x 900, although the square screen draws 1000 x 1000.
-    ASSERT_TRUE(pTekst->m_fontOntwerp.has_value());
-    EXPECT_EQ(pTekst->m_fontOntwerp->pixelSize(), FontPixelHeight(900, pTekst->m_dLettergrootte));
     view->OnDraw(view->size());
     EXPECT_EQ(view->Uitvoer().Height(), 1000);
-    EXPECT_EQ(pTekst->m_fontOntwerp->pixelSize(), FontPixelHeight(900, pTekst->m_dLettergrootte));
+    ASSERT_NE(view->Font(*pTekst), nullptr);
+    EXPECT_EQ(view->Font(*pTekst)->pixelSize(), FontPixelHeight(900, pTekst->m_dLettergrootte));
+    // Another page and back: fonts then follow the paint's own output.
+    doc.SelecteerElement(Pagina());
+    view->OnDraw(view->size());
+    doc.SelecteerElement(pTekst);
+    view->OnDraw(view->size());
+    EXPECT_EQ(view->Font(*pTekst)->pixelSize(), FontPixelHeight(1000, pTekst->m_dLettergrootte));
 }
 
 TEST_F(Ontwerp, OverviewThumbnailsShowAnchorMarks)

@@ -383,49 +383,29 @@ TEST(DataItem, FontPixelHeightFromTargetHeight)
         EXPECT_EQ(FontPixelHeight(cy, dSize), nPixels) << cy << " " << dSize;
 }
 
-TEST(DataItem, MaakFontOnlyForTextItems)
+TEST(DataItem, TekstFontOnlyForTextItems)
 {
-    CDataItemProject project;
-    project.InitTemplate();
-    auto pPagina = std::make_unique<CDataItemPagina>();
-    pPagina->InitTemplate();
-    CDataItemPagina* pagina = pPagina.get();
-    project.VoegKindToe(std::move(pPagina));
+    CDataItemPaginaItem tekst;
+    tekst.InitTemplate();
+    tekst.m_strLettertype.clear();
+    tekst.m_bVet = 1;
+    tekst.m_bCursief = 1;
+    CDataItemPaginaItem vlak;
+    vlak.InitTemplate();
+    vlak.m_nItemSoort = ItemSoort::Kleurvlak;
+    CDataItemPagina pagina;
+    pagina.InitTemplate();
 
-    auto pTekst = std::make_unique<CDataItemPaginaItem>();
-    pTekst->InitTemplate();
-    pTekst->m_strLettertype.clear();
-    pTekst->m_bVet = 1;
-    pTekst->m_bCursief = 1;
-    CDataItemBasis* tekst = pTekst.get();
-    pagina->VoegKindToe(std::move(pTekst));
-
-    auto pVlak = std::make_unique<CDataItemPaginaItem>();
-    pVlak->InitTemplate();
-    pVlak->m_nItemSoort = ItemSoort::Kleurvlak;
-    pVlak->m_strLettertype.clear();
-    CDataItemBasis* vlak = pVlak.get();
-    pagina->VoegKindToe(std::move(pVlak));
-
-    pagina->MaakFontsOntwerp();
-    pagina->MaakFont();
-    EXPECT_FALSE(pagina->m_fontOntwerp.has_value());
-    EXPECT_FALSE(vlak->m_fontOntwerp.has_value());
-    EXPECT_TRUE(vlak->m_strLettertype.isEmpty());
-
-    ASSERT_TRUE(tekst->m_fontOntwerp.has_value());
-    EXPECT_FALSE(tekst->m_fontPresentatie.has_value());
-    EXPECT_EQ(tekst->m_strLettertype, "Verdana");
-    EXPECT_EQ(tekst->m_fontOntwerp->pixelSize(), 68);
-    EXPECT_EQ(tekst->m_fontOntwerp->weight(), 800);
-    EXPECT_TRUE(tekst->m_fontOntwerp->italic());
-
-    // The presentation font follows the target height at the time it is built.
-    project.m_sizeDoel = { 1280, 720 };
-    pagina->MaakFontsPresentatie();
-    ASSERT_TRUE(tekst->m_fontPresentatie.has_value());
-    EXPECT_EQ(tekst->m_fontPresentatie->pixelSize(), 45);
-    EXPECT_EQ(tekst->m_fontOntwerp->pixelSize(), 68);
+    EXPECT_FALSE(pagina.TekstFont(1080).has_value());
+    EXPECT_FALSE(vlak.TekstFont(1080).has_value());
+    const std::optional<QFont> font = tekst.TekstFont(1080);
+    ASSERT_TRUE(font.has_value());
+    EXPECT_EQ(font->family(), "Verdana") << "a text without a face is drawn in Verdana";
+    EXPECT_TRUE(tekst.m_strLettertype.isEmpty()) << "drawing never changes a saved field";
+    EXPECT_EQ(font->pixelSize(), 68);
+    EXPECT_EQ(font->weight(), 800);
+    EXPECT_TRUE(font->italic());
+    EXPECT_EQ(tekst.TekstFont(720)->pixelSize(), 45) << "the font follows the output height asked for";
 }
 
 TEST(DataItemDeathTest, OutOfMemoryOnCopyEndsTheProgram)

@@ -181,10 +181,9 @@ TEST_F(Composer, TextBandAcrossTheFullWidthLiesUnderTheText)
     const QImage beeld = Teken();
     const CRect& box = tekst.m_rectScherm;
     ASSERT_GT(box.Width(), 0);
-    EXPECT_EQ(box.Height(),
-        tekst.m_fontPresentatie
-            ? QFontMetrics(*tekst.m_fontPresentatie).ascent() + QFontMetrics(*tekst.m_fontPresentatie).descent()
-            : -1);
+    const QFont* pFont = tekenaar->Font(tekst);
+    ASSERT_NE(pFont, nullptr);
+    EXPECT_EQ(box.Height(), QFontMetrics(*pFont).ascent() + QFontMetrics(*pFont).descent());
     EXPECT_EQ(Rgb(beeld, 0, box.top), 0x008000u) << "the band runs over the whole width";
     EXPECT_EQ(Rgb(beeld, W - 1, box.bottom - 1), 0x008000u);
     EXPECT_EQ(Rgb(beeld, 0, box.top - 1), 0x000000u);
@@ -203,10 +202,8 @@ TEST_F(Composer, FontsPerWindowAndAmpersand)
     tekst.m_strLettertype.clear();
     tekst.m_clrTekst = RGB(255, 255, 255);
     const QImage beeld = Teken();
-    EXPECT_EQ(tekst.m_strLettertype, "Verdana");
-    ASSERT_TRUE(tekst.m_fontPresentatie.has_value());
-    EXPECT_FALSE(tekst.m_fontOntwerp.has_value()) << "the presentation never builds the designer's font";
-    EXPECT_EQ(tekst.m_fontPresentatie->pixelSize(), FontPixelHeight(H, 8.0));
+    ASSERT_NE(tekenaar->Font(tekst), nullptr);
+    EXPECT_EQ(tekenaar->Font(tekst)->pixelSize(), FontPixelHeight(H, 8.0)) << "fonts for this window's height";
     int nWit = 0;
     const CRect& box = tekst.m_rectScherm;
     for (int y = box.top; y < box.bottom; ++y)
@@ -342,7 +339,7 @@ TEST_F(Composer, DesignerFramesTheSelectedItem)
     EXPECT_EQ(Rgb(geen, v.m_rectScherm.left, v.m_rectScherm.top), 0x000080u);
     const QImage wel = Teken(CPaginaTekenaar::Variant::Ontwerp, &v);
     EXPECT_EQ(Rgb(wel, v.m_rectScherm.left, v.m_rectScherm.top), 0xFFFFFFu);
-    ASSERT_TRUE(v.m_fontOntwerp.has_value() == false);
+    EXPECT_EQ(tekenaar->Font(v), nullptr) << "a colour area has no font";
 }
 
 TEST_F(Composer, QuickAndLiteralMixingGiveTheSamePixels)
