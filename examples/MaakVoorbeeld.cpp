@@ -265,7 +265,9 @@ int main(int argc, char** argv)
         p->m_bRand = 1;
         p->m_dRandbreedte = 0.6;
         p->m_clrRand = 0xE0E0E0;
-        p->m_strOpdracht = p->m_strAfbeelding;
+        p->m_strOpdracht = p->m_strAfbeelding; // a click shows it full screen
+        p->m_strOpties = "10"; // for ten seconds, with a countdown bar
+        p->m_nPresentatievorm = i;
         CDataItemBasis* pOnder = Tekst(doc, pFotos, aModi[i], 18 + i * 32, 18, 3, 0xC0C0C0);
         pOnder->m_nAnkerV = Uitlijning::Begin;
     }
@@ -318,6 +320,13 @@ int main(int argc, char** argv)
         p->m_dRandbreedte = 0.8;
         p->m_clrRand = 0xFFFFFF;
         p->m_nDekkingRand = 80;
+    }
+    // A click on a shape fills the screen: orange, a gradient, blue, the about box.
+    const char* aOpdrachten[][2] = { { "@rgb", "FF8000" }, { "@grad", "000000 0000FF" }, { "@blue", "" },
+        { "@about", "" } };
+    for (int v = 0; v < 4; ++v) {
+        pVormen->GetKind(v)->m_strOpdracht = aOpdrachten[v][0];
+        pVormen->GetKind(v)->m_strOpties = aOpdrachten[v][1];
     }
     CDataItemBasis* pBalk = Item(doc, pVormen, 3);
     pBalk->m_strNaam = "balk";

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-image-formats-plugins qt6-translations-l10n adwaita-icon-theme
-  libsdl2-mixer-dev
+  libsdl2-mixer-dev libglib2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   clang libclang-rt-14-dev clang-format

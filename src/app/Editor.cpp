@@ -7,6 +7,9 @@
 #include "designer/ZerbantikoView.h"
 #include "model/ZerbantikoDoc.h"
 #include "render/Klok.h"
+#include "show/Geluidsmachine.h"
+#include "show/Show.h"
+#include "show/Starter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -66,7 +69,10 @@ int StartEditor(QApplication& app, const QStringList& args)
     doc.NieuwDocument();
 
     const CSysteemKlok systeemKlok;
-    CMainFrame frame(doc, melder, kiezer, systeemKlok);
+    CSysteemStarter starter;
+    CStilleGeluidsmachine geluid;
+    CShow show(doc, systeemKlok, melder, starter, geluid);
+    CMainFrame frame(doc, melder, kiezer, systeemKlok, &show);
     melder.SetOuder(&frame);
     const QString strBestand = args.value(1);
     COpstartMeter meter(klok);

@@ -13,6 +13,9 @@
 #include "model/Versie.h"
 #include "model/ZerbantikoDoc.h"
 #include "render/Geometrie.h"
+#include "show/ItemActies.h"
+#include "show/Show.h"
+#include "show/WndPresentatie.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -79,12 +82,13 @@ const SSneltoets g_aSneltoetsen[] = {
 
 } // namespace
 
-CMainFrame::CMainFrame(
-    CZerbantikoDoc& doc, IMelder& melder, IBestandsKiezer& kiezer, const IKlok& klok, QWidget* pOuder)
+CMainFrame::CMainFrame(CZerbantikoDoc& doc, IMelder& melder, IBestandsKiezer& kiezer, const IKlok& klok,
+    CShow* pShow, QWidget* pOuder)
     : QMainWindow(pOuder)
     , m_doc(doc)
     , m_melder(melder)
     , m_kiezer(kiezer)
+    , m_pShow(pShow)
 {
     setAcceptDrops(true);
     MaakWerkbalk();
@@ -124,6 +128,11 @@ CMainFrame::CMainFrame(
     resize(1200, 760);
 
     connect(&m_doc, &CZerbantikoDoc::updateAllViews, this, &CMainFrame::WerkOpdrachtenBij);
+    if (m_pShow) {
+        connect(&m_pShow->Presentatie(), &CWndPresentatie::zichtbaarheidGewijzigd, this,
+            &CMainFrame::WerkOpdrachtenBij);
+        m_pShow->Acties().m_overZerbantiko = [this] { OverZerbantiko(); };
+    }
     connect(&m_doc, &CZerbantikoDoc::titleChanged, this, &CMainFrame::WerkTitelBij);
     connect(&m_doc, &CZerbantikoDoc::modifiedChanged, this, &CMainFrame::WerkTitelBij);
     WerkRecentBij();
@@ -168,8 +177,11 @@ void CMainFrame::MaakMenus()
 {
     connect(MaakActie(Opdracht::Nieuw, "&Nieuw\tCtrl+N", "Maak een nieuw project\nNieuw"), &QAction::triggered, this,
         [this] {
-            if (SaveModified())
-                m_doc.NieuwDocument();
+            if (!SaveModified())
+                return;
+            if (m_pShow)
+                m_pShow->Stop(); // the show never outlives its project
+            m_doc.NieuwDocument();
         });
     connect(MaakActie(Opdracht::Open, "&Open...\tCtrl+O", "Open een bestaand project\nOpenen"), &QAction::triggered,
         this, [this] {
@@ -215,10 +227,18 @@ void CMainFrame::MaakMenus()
     connect(MaakActie(Opdracht::Eigenschappen, "Eigenschappen", "Eigenschappendialoog openen\nEigenschappen"),
         &QAction::triggered, &m_doc, &CZerbantikoDoc::OnEigenschappen);
 
-    // The show's commands; they come alive with the presentation window.
+    // The show's commands.
     MaakActie(Opdracht::Gong, "Gong\tCtrl+G", "Laat de gong klinken\nGong");
-    MaakActie(Opdracht::ShowStart, "Presentatie starten\tF5", "Start de presentatie\nStarten");
-    MaakActie(Opdracht::ShowStop, "Presentatie stoppen\tShift+F5", "Stop de presentatie\nStoppen");
+    connect(MaakActie(Opdracht::ShowStart, "Presentatie starten\tF5", "Start de presentatie\nStarten"),
+        &QAction::triggered, this, [this] {
+            if (m_pShow && m_pShow->KanStarten())
+                m_pShow->Start();
+        });
+    connect(MaakActie(Opdracht::ShowStop, "Presentatie stoppen\tShift+F5", "Stop de presentatie\nStoppen"),
+        &QAction::triggered, this, [this] {
+            if (m_pShow)
+                m_pShow->Stop();
+        });
     connect(MaakActie(Opdracht::Over, "&Over Zerbantiko...", "Toon programma-informatie\nOver"), &QAction::triggered,
         this, &CMainFrame::OverZerbantiko);
     connect(MaakActie(Opdracht::VolgendVenster, QString(), QString()), &QAction::triggered, this,
@@ -350,7 +370,9 @@ void CMainFrame::WerkOpdrachtenBij()
     Actie(Opdracht::Verwijderen)->setEnabled(m_doc.KanVerwijderen());
     // Open only once the property dialogs exist.
     Actie(Opdracht::Eigenschappen)->setEnabled(m_doc.KanEigenschappen() && m_doc.GetEigenschappenDialogen());
-    for (int nId : { Opdracht::Ongedaan, Opdracht::Gong, Opdracht::ShowStart, Opdracht::ShowStop })
+    Actie(Opdracht::ShowStart)->setEnabled(m_pShow && m_pShow->KanStarten());
+    Actie(Opdracht::ShowStop)->setEnabled(m_pShow && m_pShow->KanStoppen());
+    for (int nId : { Opdracht::Ongedaan, Opdracht::Gong })
         Actie(nId)->setEnabled(false);
 }
 
@@ -397,6 +419,8 @@ bool CMainFrame::OpenBestand(const QString& strPad)
 {
     if (!SaveModified())
         return false;
+    if (m_pShow)
+        m_pShow->Stop(); // the show never outlives its project
     const CBestandsResultaat r = ProjectBestand::Open(m_doc, strPad);
     if (!r.Gelukt()) {
         m_melder.Meld(r.strMelding);

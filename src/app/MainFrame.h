@@ -7,6 +7,7 @@
 class CZerbantikoDoc;
 class CZerbantikoView;
 class CViewBoom;
+class CShow;
 class IKlok;
 class IMelder;
 class IBestandsKiezer;
@@ -22,8 +23,9 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
-    CMainFrame(
-        CZerbantikoDoc& doc, IMelder& melder, IBestandsKiezer& kiezer, const IKlok& klok, QWidget* pOuder = nullptr);
+    // pShow runs the project's shows; without one the show commands stay off.
+    CMainFrame(CZerbantikoDoc& doc, IMelder& melder, IBestandsKiezer& kiezer, const IKlok& klok,
+        CShow* pShow = nullptr, QWidget* pOuder = nullptr);
     ~CMainFrame() override;
 
     // Opens a project after asking about unsaved changes; false when it did not open.
@@ -45,6 +47,8 @@ public:
     void Aanpassen();
     QMenu* createPopupMenu() override;
 
+    void OverZerbantiko();
+
 public slots:
     void WerkOpdrachtenBij();
 
@@ -64,7 +68,6 @@ private:
     void VulWerkbalk();
     void WerkRecentBij();
     void WerkTitelBij();
-    void OverZerbantiko();
     void Afdrukken();
     void Afdrukvoorbeeld();
     void Afdrukinstellingen();
@@ -74,6 +77,7 @@ private:
     CZerbantikoDoc& m_doc;
     IMelder& m_melder;
     IBestandsKiezer& m_kiezer;
+    CShow* m_pShow;
     QSplitter* m_pSplitter = nullptr;
     CViewBoom* m_pBoom = nullptr;
     CZerbantikoView* m_pOntwerp = nullptr;

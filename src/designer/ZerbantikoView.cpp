@@ -58,12 +58,16 @@ bool CZerbantikoView::TekenInhoud(QImage& bitmap)
     }
     if (!pGeselecteerd || !(pPagina = m_doc.GetHuidigePagina()))
         return false;
-    if (pPagina != m_pPagina) {
+    const bool bAnderePagina = pPagina != m_pPagina;
+    if (bAnderePagina) {
         // Another page: its fonts follow this paint's output size.
         m_nFontHoogte = 0;
         m_tekenaar.SetFontHoogte(m_nFontHoogte);
     }
     m_pPagina = pPagina;
+    // Once a show has run, the tree follows the page the designer shows.
+    if (bAnderePagina && m_doc.m_pShowStartPagina)
+        m_doc.UpdateAllViews(this, Hint::AnderePagina, pPagina);
     m_markeringen.BeginPagina(pPagina->AantalKinderen(), pGeselecteerd);
     m_tekenaar.DrawPage(bitmap, *pPagina, pGeselecteerd);
     m_tekenaar.DrawSelectionIndicator(bitmap, *pPagina, m_doc.m_project, pGeselecteerd);
@@ -172,8 +176,10 @@ void CZerbantikoView::resizeEvent(QResizeEvent*)
     update();
 }
 
-void CZerbantikoView::OnUpdate(QObject*, int nHint, CDataItemBasis* pElement)
+void CZerbantikoView::OnUpdate(QObject* pSender, int nHint, CDataItemBasis* pElement)
 {
+    if (pSender == this)
+        return;
     if (!pElement) {
         if (nHint != Hint::Uiterlijk)
             return;

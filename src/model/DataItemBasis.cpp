@@ -1,6 +1,7 @@
 #include "DataItemBasis.h"
 
 #include "IMelder.h"
+#include "IProces.h"
 #include "KloonVan.h"
 #include "Teksten.h"
 
@@ -10,7 +11,12 @@
 
 CDataItemBasis::CDataItemBasis() = default;
 
-CDataItemBasis::~CDataItemBasis() = default;
+CDataItemBasis::~CDataItemBasis()
+{
+    // A program started by an item does not outlive the item.
+    if (m_pProces)
+        m_pProces->Beeindig();
+}
 
 void CDataItemBasis::ResetToDefaults()
 {

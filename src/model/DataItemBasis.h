@@ -11,6 +11,7 @@
 
 class CZerbantikoDoc;
 class IMelder;
+class IProces;
 
 // The one record behind the project, its pages and their items. Which fields
 // matter depends on m_nSoort (and m_nItemSoort for items); the kinds differ
@@ -67,6 +68,10 @@ public:
     qint32 m_nIndex = -1;
     CDataItemBasis* m_pOuder = nullptr; // not owned
     CPicture m_picture;
+    // The program the item's last action started; it ends with the item.
+    std::unique_ptr<IProces> m_pProces;
+    // Set when the item's action showed its picture in the image viewer.
+    bool m_bViewerGeopend = false;
 
 protected:
     void KopieerVelden(const CDataItemBasis& bron);

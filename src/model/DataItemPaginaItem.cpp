@@ -1,6 +1,9 @@
 #include "DataItemPaginaItem.h"
 
+#include "DataItemProject.h"
+#include "IActies.h"
 #include "IEigenschappenDialogen.h"
+#include "IProces.h"
 #include "IMelder.h"
 #include "KloonVan.h"
 #include "Teksten.h"
@@ -80,4 +83,31 @@ int CDataItemPaginaItem::ToonEigenschappen(CZerbantikoDoc* pDoc)
     if (!pDoc->GetEigenschappenDialogen())
         return 0;
     return pDoc->GetEigenschappenDialogen()->Toon(soort, *this, *pDoc);
+}
+
+IActies* CDataItemPaginaItem::Acties() const
+{
+    const auto* pProject = dynamic_cast<const CDataItemProject*>(GetProject());
+    return pProject ? pProject->m_pActies : nullptr;
+}
+
+void CDataItemPaginaItem::VoerActieUit(int nArgument)
+{
+    if (IActies* p = Acties())
+        p->VoerUit(*this, nArgument);
+}
+
+void CDataItemPaginaItem::StopActie()
+{
+    if (IActies* p = Acties())
+        p->Stop(*this);
+    else if (m_pProces)
+        m_pProces->Beeindig(), m_pProces.reset();
+}
+
+bool CDataItemPaginaItem::ActieLoopt()
+{
+    if (IActies* p = Acties())
+        return p->Loopt(*this);
+    return m_pProces && m_pProces->Loopt();
 }

@@ -423,6 +423,8 @@ void CZerbantikoDoc::VergeetVerwijzingenNaar(const CDataItemBasis& element)
         m_pGeselecteerd = nullptr;
     if (HoortBij(m_pKopieerBron, element))
         m_pKopieerBron = nullptr;
+    if (HoortBij(m_pShowStartPagina, element))
+        m_pShowStartPagina = nullptr;
 }
 
 // --- document --------------------------------------------------------------

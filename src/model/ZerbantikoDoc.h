@@ -96,6 +96,9 @@ public:
     CPoint m_ptInvoegPositie;
     std::unique_ptr<CDataItemBasis> m_pKlembord;
     CDataItemBasis* m_pKopieerBron = nullptr;
+    // The page at which the last show started; set once a show has run, and
+    // cleared only when that page goes away.
+    CDataItemBasis* m_pShowStartPagina = nullptr;
 
 signals:
     void updateAllViews(QObject* pSender, int nHint, CDataItemBasis* pElement);

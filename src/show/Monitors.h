@@ -20,6 +20,8 @@ public:
     CRect GeefRechthoek() const;
     QString GeefNaam() const;
     bool IsHoofdbeeldscherm() const;
+    // The platform's screen, for placing a window on it; null without screens.
+    QScreen* Scherm() const { return m_pScherm; }
 
 private:
     QScreen* m_pScherm = nullptr;

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class CItemActies;
+class CWndAfbeelding;
+class CWndPresentatie;
+class CZerbantikoDoc;
+class IGeluidsmachine;
+class IKlok;
+class IMelder;
+class IStarter;
+
+// Everything a running show needs for one document: the presentation
+// window, the image viewer, and the actions of the items, which reach the
+// launcher and the sound engine. The editor starts and stops it.
+class CShow : public QObject {
+    Q_OBJECT
+
+public:
+    CShow(CZerbantikoDoc& doc, const IKlok& klok, IMelder& melder, IStarter& starter, IGeluidsmachine& geluid,
+        QObject* pOuder = nullptr);
+    ~CShow() override;
+
+    // F5: the editor's page, full screen on the project's monitor; the
+    // closing warning at the first start of the program.
+    void Start();
+    // Shift+F5.
+    void Stop();
+    bool KanStarten() const;
+    bool KanStoppen() const;
+
+    CWndPresentatie& Presentatie() { return *m_pPresentatie; }
+    CWndAfbeelding& Viewer() { return *m_pViewer; }
+    CItemActies& Acties() { return *m_pActies; }
+
+private:
+    CZerbantikoDoc& m_doc;
+    IMelder& m_melder;
+    bool m_bEersteStart = true;
+    std::unique_ptr<CWndAfbeelding> m_pViewer;
+    std::unique_ptr<CItemActies> m_pActies;
+    std::unique_ptr<CWndPresentatie> m_pPresentatie;
+};

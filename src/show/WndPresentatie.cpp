@@ -1,0 +1,332 @@
+#include "WndPresentatie.h"
+
+#include "ItemActies.h"
+#include "Monitors.h"
+#include "model/DataItemPagina.h"
+#include "model/DataItemPaginaItem.h"
+#include "model/Hints.h"
+#include "model/ZerbantikoDoc.h"
+#include "render/Klok.h"
+#include "render/TekstVelden.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int nKlokMs = 100;
+constexpr int nCursorMs = 1000;
+
+QRect Q(const CRect& r)
+{
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
+
+int NummerOfEen(int n)
+{
+    return n < 1 ? 1 : n;
+}
+
+} // namespace
+
+CWndPresentatie::CWndPresentatie(CZerbantikoDoc& doc, const IKlok& klok, QWidget* pOuder)
+    : QWidget(pOuder, Qt::Window | Qt::FramelessWindowHint)
+    , m_doc(doc)
+    , m_klok(klok)
+    , m_tekenaar(CPaginaTekenaar::Variant::Presentatie, klok)
+{
+    setWindowTitle(QStringLiteral("Zerbantiko"));
+    setAttribute(Qt::WA_OpaquePaintEvent); // every paint covers the whole window
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(&m_doc, &CZerbantikoDoc::updateAllViews, this, &CWndPresentatie::OnUpdate);
+}
+
+CWndPresentatie::~CWndPresentatie() = default;
+
+void CWndPresentatie::Start()
+{
+    CDataItemProject& project = m_doc.m_project;
+    if (project.AantalKinderen() == 0)
+        return;
+    m_lstGeschiedenis.clear();
+    m_strProjectNaam = project.m_strNaam;
+    m_tekenaar.SetProjectNaam(m_strProjectNaam);
+    if (!m_doc.GetHuidigePagina())
+        m_doc.SetHuidigePagina(0);
+    m_pPagina = m_doc.GetHuidigePagina();
+    m_nPaginaIndex = m_pPagina->m_nIndex;
+    m_pPagina->m_bSelectieZichtbaar = 0;
+    m_pGeklikt = nullptr;
+    Plaats();
+    show();
+    raise();
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
+    update();
+    m_doc.m_pShowStartPagina = m_pPagina;
+}
+
+void CWndPresentatie::Plaats()
+{
+    const CMonitor monitor = KiesMonitor(m_doc.m_project);
+    if (windowHandle() && monitor.Scherm())
+        windowHandle()->setScreen(monitor.Scherm());
+    setGeometry(Q(monitor.GeefRechthoek()));
+}
+
+void CWndPresentatie::Sluit()
+{
+    m_timerCursor.stop();
+    m_timerKlok.stop();
+    ToonCursor(true);
+    hide();
+}
+
+void CWndPresentatie::ToonCursor(bool bZichtbaar)
+{
+    setCursor(bZichtbaar ? Qt::ArrowCursor : Qt::BlankCursor);
+}
+
+void CWndPresentatie::ToonPagina(CDataItemPagina* pPagina)
+{
+    if (!pPagina)
+        return;
+    m_pPagina = pPagina;
+    m_nPaginaIndex = pPagina->m_nIndex;
+    pPagina->m_bSelectieZichtbaar = 0;
+    m_pGeklikt = nullptr;
+    update();
+}
+
+void CWndPresentatie::NaarGeschiedenis(const CDataItemBasis* pElement)
+{
+    if (pElement && pElement->m_nSoort == Soort::Item)
+        pElement = pElement->m_pOuder;
+    if (auto* pPagina = const_cast<CDataItemPagina*>(dynamic_cast<const CDataItemPagina*>(pElement)))
+        m_lstGeschiedenis.push_front(pPagina);
+}
+
+CDataItemPagina* CWndPresentatie::TerugInGeschiedenis(int n)
+{
+    CDataItemPagina* pLaatste = nullptr;
+    for (int i = 0; i < NummerOfEen(n) && !m_lstGeschiedenis.empty(); ++i) {
+        pLaatste = m_lstGeschiedenis.front();
+        m_lstGeschiedenis.pop_front();
+    }
+    return pLaatste;
+}
+
+void CWndPresentatie::VoerKlikUit(CDataItemBasis& item)
+{
+    const QString& strOpdracht = item.m_strOpdracht;
+    if (!CItemActies::IsNavigatie(strOpdracht)) {
+        item.VoerActieUit(0);
+        return;
+    }
+    CDataItemProject& project = m_doc.m_project;
+    const int c = m_pPagina ? m_pPagina->m_nIndex : 0;
+    const int k = project.AantalKinderen();
+    const int n = NummerOfEen(item.m_nNummer);
+    auto naar = [&](int i) {
+        auto* pDoel = dynamic_cast<CDataItemPagina*>(project.GetKind(i));
+        if (!pDoel)
+            return;
+        NaarGeschiedenis(&item);
+        ToonPagina(pDoel);
+    };
+    if (strOpdracht == QLatin1String("@close") || strOpdracht == QLatin1String("@exit")) {
+        Sluit();
+    } else if (strOpdracht == QLatin1String("@page") || strOpdracht == QLatin1String("@Seite")) {
+        if (!item.m_strOpties.isEmpty()) {
+            const int i = project.FindKindByNaam(item.m_strOpties);
+            if (i >= 0)
+                naar(i);
+        }
+    } else if (strOpdracht == QLatin1String("@pageUp")) {
+        if (c > 0)
+            naar(std::max(0, c - n));
+    } else if (strOpdracht == QLatin1String("@pageDn")) {
+        if (c < k - 1)
+            naar(std::min(k - 1, c + n));
+    } else if (strOpdracht == QLatin1String("@back")) {
+        if (CDataItemPagina* p = TerugInGeschiedenis(n))
+            ToonPagina(p);
+    }
+}
+
+QImage CWndPresentatie::OnDraw(const QSize& client)
+{
+    CDataItemProject& project = m_doc.m_project;
+    QImage venster = CPaginaTekenaar::TekenVenster(client, KiesMonitor(project).GeefRechthoek(), project, m_rectUitvoer);
+    if (!m_pPagina || m_rectUitvoer.IsEmpty())
+        return venster;
+    QImage bitmap(m_rectUitvoer.Width(), m_rectUitvoer.Height(), QImage::Format_RGB32);
+    m_tekenaar.DrawPage(bitmap, *m_pPagina);
+    m_tekenaar.DrawSelectionIndicator(bitmap, *m_pPagina, project);
+    m_aKlikvlak = m_tekenaar.ItemRechthoeken();
+    QPainter p(&venster);
+    p.drawImage(m_rectUitvoer.left, m_rectUitvoer.top, bitmap);
+    if (HeeftVelden(*m_pPagina)) {
+        if (!m_timerKlok.isActive())
+            m_timerKlok.start(nKlokMs, this);
+    } else {
+        m_timerKlok.stop();
+    }
+    return venster;
+}
+
+void CWndPresentatie::paintEvent(QPaintEvent*)
+{
+    if (!m_pPagina)
+        return;
+    QPainter p(this);
+    p.drawImage(0, 0, OnDraw(size()));
+}
+
+CDataItemBasis* CWndPresentatie::Raak(const QPoint& pt, bool bAlleenMetOpdracht) const
+{
+    if (!m_pPagina)
+        return nullptr;
+    const int x = pt.x() - m_rectUitvoer.left, y = pt.y() - m_rectUitvoer.top;
+    const int n = std::min(m_pPagina->AantalKinderen(), int(m_aKlikvlak.size()));
+    for (int i = 0; i < n; ++i) {
+        CDataItemBasis* pItem = m_pPagina->GetKind(i);
+        const CRect& r = m_aKlikvlak[size_t(i)];
+        if (x < r.left || x >= r.right || y < r.top || y >= r.bottom)
+            continue;
+        if (pItem->m_bKlikbaar && (!bAlleenMetOpdracht || !pItem->m_strOpdracht.isEmpty()))
+            return pItem;
+    }
+    return nullptr;
+}
+
+void CWndPresentatie::mouseMoveEvent(QMouseEvent* pEvent)
+{
+    if (!m_pPagina)
+        return;
+    m_timerCursor.stop();
+    setCursor(Raak(pEvent->position().toPoint(), true) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    m_timerCursor.start(nCursorMs, this);
+}
+
+void CWndPresentatie::mousePressEvent(QMouseEvent* pEvent)
+{
+    if (!m_pPagina || pEvent->button() != Qt::LeftButton)
+        return;
+    const Qt::KeyboardModifiers toetsen = QGuiApplication::queryKeyboardModifiers();
+    m_timerCursor.stop();
+    CDataItemBasis* pItem = Raak(pEvent->position().toPoint(), false);
+    if (!pItem)
+        return;
+    m_pPagina->m_nSelectieItem = pItem->m_nIndex;
+    m_pGeklikt = pItem;
+    update();
+    if ((toetsen & Qt::ShiftModifier) && (toetsen & Qt::ControlModifier)) {
+        if (auto* p = dynamic_cast<CDataItemPaginaItem*>(pItem))
+            p->StopActie();
+        return;
+    }
+    VoerKlikUit(*pItem);
+}
+
+void CWndPresentatie::mouseDoubleClickEvent(QMouseEvent*)
+{
+    // The second click of a double click does nothing.
+}
+
+void CWndPresentatie::keyPressEvent(QKeyEvent* pEvent)
+{
+    // Escape never closes the show; C and X do, unless the keyboard is off.
+    if (!m_pPagina || !m_doc.m_project.m_bToetsenbord)
+        return;
+    if (pEvent->key() == Qt::Key_C || pEvent->key() == Qt::Key_X)
+        Sluit();
+}
+
+void CWndPresentatie::timerEvent(QTimerEvent* pEvent)
+{
+    if (pEvent->timerId() == m_timerCursor.timerId()) {
+        m_timerCursor.stop();
+        ToonCursor(false);
+    } else if (pEvent->timerId() == m_timerKlok.timerId()) {
+        if (!m_pPagina)
+            return;
+        const auto tijd = m_klok.Tijd();
+        const int nNu = tijd ? tijd->nUur * 3600 + tijd->nMinuut * 60 + tijd->nSeconde : -1;
+        if (nNu != m_nLaatsteSeconde) {
+            m_nLaatsteSeconde = nNu;
+            update();
+        }
+    } else {
+        QWidget::timerEvent(pEvent);
+    }
+}
+
+void CWndPresentatie::showEvent(QShowEvent*)
+{
+    emit zichtbaarheidGewijzigd();
+}
+
+void CWndPresentatie::hideEvent(QHideEvent*)
+{
+    emit zichtbaarheidGewijzigd();
+}
+
+void CWndPresentatie::closeEvent(QCloseEvent* pEvent)
+{
+    // Alt+F4 and the system's close: hide, never destroy.
+    pEvent->ignore();
+    Sluit();
+}
+
+bool CWndPresentatie::HoortBijProject(const CDataItemBasis* p) const
+{
+    // Compared by address only: the page may be freed already.
+    const auto& aPaginas = m_doc.m_project.Kinderen();
+    return std::any_of(aPaginas.begin(), aPaginas.end(), [p](const auto& pPagina) { return pPagina.get() == p; });
+}
+
+void CWndPresentatie::ControleerPaginas()
+{
+    m_lstGeschiedenis.remove_if([this](const CDataItemPagina* p) { return !HoortBijProject(p); });
+    if (m_pPagina && !HoortBijProject(m_pPagina)) {
+        // The page on show is gone: the page that now has its index, or the
+        // last page, or no show at all.
+        m_pGeklikt = nullptr;
+        const int nPaginas = m_doc.m_project.AantalKinderen();
+        if (nPaginas == 0) {
+            m_pPagina = nullptr;
+            Sluit();
+            return;
+        }
+        ToonPagina(dynamic_cast<CDataItemPagina*>(m_doc.m_project.GetKind(std::clamp(m_nPaginaIndex, 0, nPaginas - 1))));
+        return;
+    }
+    if (m_pGeklikt && m_pPagina) {
+        const auto& aItems = m_pPagina->Kinderen();
+        if (std::none_of(aItems.begin(), aItems.end(), [this](const auto& p) { return p.get() == m_pGeklikt; }))
+            m_pGeklikt = nullptr;
+    }
+    if (m_pPagina)
+        m_nPaginaIndex = m_pPagina->m_nIndex;
+}
+
+void CWndPresentatie::OnUpdate(QObject*, int nHint, CDataItemBasis* pElement)
+{
+    if (!pElement && nHint == Hint::Uiterlijk) {
+        // A new or opened project: nothing of the old one may be touched.
+        m_pPagina = nullptr;
+        m_pGeklikt = nullptr;
+        m_lstGeschiedenis.clear();
+        Sluit();
+        return;
+    }
+    ControleerPaginas();
+    if (isVisible())
+        update();
+}

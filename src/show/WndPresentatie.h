@@ -1,0 +1,94 @@
+#pragma once
+
+#include "model/Types.h"
+#include "render/PaginaTekenaar.h"
+
+#include <QBasicTimer>
+#include <QWidget>
+
+#include <list>
+#include <vector>
+
+class CDataItemBasis;
+class CDataItemPagina;
+class CZerbantikoDoc;
+class IKlok;
+
+// The full-screen window that shows the project to the audience, one page
+// at a time at the monitor's own pixel size. It follows the document's
+// project without copying it, turns clicks into the items' actions, keeps
+// the page history for "@back", and never touches a page that is gone.
+class CWndPresentatie : public QWidget {
+    Q_OBJECT
+
+public:
+    CWndPresentatie(CZerbantikoDoc& doc, const IKlok& klok, QWidget* pOuder = nullptr);
+    ~CWndPresentatie() override;
+
+    // Shows the editor's current page (page 0 when there is none) over the
+    // project's monitor, with an empty history.
+    void Start();
+    // The closing path: hidden, timers stopped, cursor back.
+    void Sluit();
+
+    void ToonPagina(CDataItemPagina* pPagina);
+    // Pushes the page being left (an item's page for an item).
+    void NaarGeschiedenis(const CDataItemBasis* pElement);
+    // Takes up to n pages (at least 1) from the history; the last taken, or null.
+    CDataItemPagina* TerugInGeschiedenis(int n);
+    // A left click on a clickable item: navigation here, anything else the item's action.
+    void VoerKlikUit(CDataItemBasis& item);
+
+    CDataItemPagina* Pagina() const { return m_pPagina; }
+    const std::list<CDataItemPagina*>& Geschiedenis() const { return m_lstGeschiedenis; }
+    // The project name that "[N]" shows, copied at the start.
+    const QString& ProjectNaam() const { return m_strProjectNaam; }
+    // Item i of the page on show covered entry i at the last paint (output coordinates).
+    const std::vector<CRect>& Klikvlakken() const { return m_aKlikvlak; }
+    const CRect& Uitvoer() const { return m_rectUitvoer; }
+    bool KlokLoopt() const { return m_timerKlok.isActive(); }
+    bool CursorVerborgen() const { return cursor().shape() == Qt::BlankCursor; }
+    // The clickable item under a client point whose action would run, or null.
+    CDataItemBasis* Raak(const QPoint& pt, bool bAlleenMetOpdracht) const;
+
+    // The whole client area as the window paints it.
+    QImage OnDraw(const QSize& client);
+
+signals:
+    // Shown or hidden: the editor's start and stop commands follow.
+    void zichtbaarheidGewijzigd();
+
+protected:
+    void showEvent(QShowEvent*) override;
+    void hideEvent(QHideEvent*) override;
+    void paintEvent(QPaintEvent*) override;
+    void mouseMoveEvent(QMouseEvent* pEvent) override;
+    void mousePressEvent(QMouseEvent* pEvent) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
+    void timerEvent(QTimerEvent* pEvent) override;
+    void closeEvent(QCloseEvent* pEvent) override;
+
+private:
+    void OnUpdate(QObject* pSender, int nHint, CDataItemBasis* pElement);
+    // After a change to the project: a page on show or in the history that
+    // is gone is dropped without being touched.
+    void ControleerPaginas();
+    bool HoortBijProject(const CDataItemBasis* p) const;
+    void Plaats();
+    void ToonCursor(bool bZichtbaar);
+
+    CZerbantikoDoc& m_doc;
+    const IKlok& m_klok;
+    CPaginaTekenaar m_tekenaar;
+    CDataItemPagina* m_pPagina = nullptr;
+    int m_nPaginaIndex = -1; // the index the page on show had, for when it goes
+    CDataItemBasis* m_pGeklikt = nullptr;
+    CRect m_rectUitvoer;
+    std::vector<CRect> m_aKlikvlak;
+    std::list<CDataItemPagina*> m_lstGeschiedenis; // most recent first
+    QString m_strProjectNaam;
+    QBasicTimer m_timerKlok; // 100 ms: repaint when the clock's second changed
+    QBasicTimer m_timerCursor; // 1 s after the mouse rests the cursor hides
+    int m_nLaatsteSeconde = -1;
+};
