@@ -322,8 +322,8 @@ int main(int argc, char** argv)
         p->m_nDekkingRand = 80;
     }
     // A click on a shape fills the screen: orange, a gradient, blue, the about box.
-    const char* aOpdrachten[][2] = { { "@rgb", "FF8000" }, { "@grad", "000000 0000FF" }, { "@blue", "" },
-        { "@about", "" } };
+    const char* aOpdrachten[][2]
+        = { { "@rgb", "FF8000" }, { "@grad", "000000 0000FF" }, { "@blue", "" }, { "@about", "" } };
     for (int v = 0; v < 4; ++v) {
         pVormen->GetKind(v)->m_strOpdracht = aOpdrachten[v][0];
         pVormen->GetKind(v)->m_strOpties = aOpdrachten[v][1];

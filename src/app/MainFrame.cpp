@@ -82,8 +82,8 @@ const SSneltoets g_aSneltoetsen[] = {
 
 } // namespace
 
-CMainFrame::CMainFrame(CZerbantikoDoc& doc, IMelder& melder, IBestandsKiezer& kiezer, const IKlok& klok,
-    CShow* pShow, QWidget* pOuder)
+CMainFrame::CMainFrame(
+    CZerbantikoDoc& doc, IMelder& melder, IBestandsKiezer& kiezer, const IKlok& klok, CShow* pShow, QWidget* pOuder)
     : QMainWindow(pOuder)
     , m_doc(doc)
     , m_melder(melder)
@@ -129,8 +129,8 @@ CMainFrame::CMainFrame(CZerbantikoDoc& doc, IMelder& melder, IBestandsKiezer& ki
 
     connect(&m_doc, &CZerbantikoDoc::updateAllViews, this, &CMainFrame::WerkOpdrachtenBij);
     if (m_pShow) {
-        connect(&m_pShow->Presentatie(), &CWndPresentatie::zichtbaarheidGewijzigd, this,
-            &CMainFrame::WerkOpdrachtenBij);
+        connect(
+            &m_pShow->Presentatie(), &CWndPresentatie::zichtbaarheidGewijzigd, this, &CMainFrame::WerkOpdrachtenBij);
         m_pShow->Acties().m_overZerbantiko = [this] { OverZerbantiko(); };
     }
     connect(&m_doc, &CZerbantikoDoc::titleChanged, this, &CMainFrame::WerkTitelBij);

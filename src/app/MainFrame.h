@@ -24,8 +24,8 @@ class CMainFrame : public QMainWindow {
 
 public:
     // pShow runs the project's shows; without one the show commands stay off.
-    CMainFrame(CZerbantikoDoc& doc, IMelder& melder, IBestandsKiezer& kiezer, const IKlok& klok,
-        CShow* pShow = nullptr, QWidget* pOuder = nullptr);
+    CMainFrame(CZerbantikoDoc& doc, IMelder& melder, IBestandsKiezer& kiezer, const IKlok& klok, CShow* pShow = nullptr,
+        QWidget* pOuder = nullptr);
     ~CMainFrame() override;
 
     // Opens a project after asking about unsaved changes; false when it did not open.

@@ -11,5 +11,4 @@ public:
     // Runs the action of the item at that position.
     void VoerActieUit(int nPositie) override;
     int ToonEigenschappen(CZerbantikoDoc* pDoc) override;
-
 };

@@ -4,8 +4,8 @@
 #include "model/DataItemVelden.h"
 #include "model/Types.h"
 
-#include <QImage>
 #include <QHash>
+#include <QImage>
 #include <QSize>
 
 #include <functional>

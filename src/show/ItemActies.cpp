@@ -65,7 +65,8 @@ int GetalVooraan(const QString& s)
 
 } // namespace
 
-CItemActies::CItemActies(const CBestandZoeker& zoeker, IStarter& starter, IGeluidsmachine& geluid, CWndAfbeelding& viewer)
+CItemActies::CItemActies(
+    const CBestandZoeker& zoeker, IStarter& starter, IGeluidsmachine& geluid, CWndAfbeelding& viewer)
     : m_zoeker(zoeker)
     , m_starter(starter)
     , m_geluid(geluid)

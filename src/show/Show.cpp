@@ -9,8 +9,8 @@
 
 namespace {
 
-const QString strWaarschuwing
-    = QStringLiteral("Let op: u kunt het presentatievenster alleen sluiten met de toets C of de toets X, niet met Escape!");
+const QString strWaarschuwing = QStringLiteral(
+    "Let op: u kunt het presentatievenster alleen sluiten met de toets C of de toets X, niet met Escape!");
 
 } // namespace
 

@@ -8,10 +8,9 @@
 
 // GLib names a field "signals", which Qt defines as a keyword.
 #undef signals
+#include <csignal>
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
-
-#include <csignal>
 #include <sys/wait.h>
 
 namespace {
@@ -115,9 +114,8 @@ std::unique_ptr<IProces> OpenMetToepassing(const QString& strBestand)
         GList* pUris = g_list_append(nullptr, const_cast<char*>(uri.constData()));
         GPid pid = 0;
         GError* pFout = nullptr;
-        const gboolean bGestart = g_desktop_app_info_launch_uris_as_manager(G_DESKTOP_APP_INFO(pInfo), pUris,
-            nullptr, GSpawnFlags(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD), nullptr, nullptr, OntvangPid, &pid,
-            &pFout);
+        const gboolean bGestart = g_desktop_app_info_launch_uris_as_manager(G_DESKTOP_APP_INFO(pInfo), pUris, nullptr,
+            GSpawnFlags(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD), nullptr, nullptr, OntvangPid, &pid, &pFout);
         g_list_free(pUris);
         if (pFout)
             g_error_free(pFout);

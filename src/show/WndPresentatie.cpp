@@ -162,7 +162,8 @@ void CWndPresentatie::VoerKlikUit(CDataItemBasis& item)
 QImage CWndPresentatie::OnDraw(const QSize& client)
 {
     CDataItemProject& project = m_doc.m_project;
-    QImage venster = CPaginaTekenaar::TekenVenster(client, KiesMonitor(project).GeefRechthoek(), project, m_rectUitvoer);
+    QImage venster
+        = CPaginaTekenaar::TekenVenster(client, KiesMonitor(project).GeefRechthoek(), project, m_rectUitvoer);
     if (!m_pPagina || m_rectUitvoer.IsEmpty())
         return venster;
     QImage bitmap(m_rectUitvoer.Width(), m_rectUitvoer.Height(), QImage::Format_RGB32);
@@ -304,7 +305,8 @@ void CWndPresentatie::ControleerPaginas()
             Sluit();
             return;
         }
-        ToonPagina(dynamic_cast<CDataItemPagina*>(m_doc.m_project.GetKind(std::clamp(m_nPaginaIndex, 0, nPaginas - 1))));
+        ToonPagina(
+            dynamic_cast<CDataItemPagina*>(m_doc.m_project.GetKind(std::clamp(m_nPaginaIndex, 0, nPaginas - 1))));
         return;
     }
     if (m_pGeklikt && m_pPagina) {

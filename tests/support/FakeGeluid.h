@@ -1,0 +1,29 @@
+#pragma once
+
+#include "show/Geluidsmachine.h"
+
+#include <QStringList>
+
+// Records every sound request; the current sound plays until stopped.
+class CFakeGeluid : public IGeluidsmachine {
+public:
+    void SpeelItemGeluid(const QString& strPad, int nVolume) override
+    {
+        aVerzoeken << QStringLiteral("speel %1 %2").arg(strPad).arg(nVolume);
+        bSpeelt = true;
+    }
+    void SpeelGong(const QString& strGong, bool bIntern) override
+    {
+        aVerzoeken << QStringLiteral("gong %1 %2").arg(strGong).arg(bIntern);
+    }
+    void StopHuidig() override
+    {
+        if (bSpeelt)
+            aVerzoeken << QStringLiteral("stop");
+        bSpeelt = false;
+    }
+    bool HuidigLoopt() const override { return bSpeelt; }
+
+    QStringList aVerzoeken;
+    bool bSpeelt = false;
+};
