@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <chrono>
+
 namespace {
 
 // Enough for several full-screen backgrounds at 4K, and for the project
@@ -24,13 +26,13 @@ CGeschaaldeAfbeeldingen& CGeschaaldeAfbeeldingen::Instance()
     return cache;
 }
 
-const QImage& CGeschaaldeAfbeeldingen::Geschaald(
-    const QImage& beeld, const QRect& bron, const QSize& grootte, const SLaag& laag)
+CGeschaaldeAfbeeldingen::~CGeschaaldeAfbeeldingen()
 {
-    const SSleutel sleutel { beeld.cacheKey(), bron, grootte, laag };
-    if (const QImage* p = m_cache.Zoek(sleutel))
-        return *p;
-    ++m_nSchalingen;
+    WachtOpVoorbereiding();
+}
+
+QImage CGeschaaldeAfbeeldingen::Schaal(const QImage& beeld, const QRect& bron, const QSize& grootte, const SLaag& laag)
+{
     const QImage deel = bron == beeld.rect() ? beeld : beeld.copy(bron);
     QImage geschaald
         = deel.size() == grootte ? deel : deel.scaled(grootte, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -40,39 +42,139 @@ const QImage& CGeschaaldeAfbeeldingen::Geschaald(
         geschaald.detach();
         Mengen::MengKleur(geschaald, geschaald.rect(), laag.clr, laag.nAlpha);
     }
+    return geschaald;
+}
+
+const QImage& CGeschaaldeAfbeeldingen::Geschaald(
+    const QImage& beeld, const QRect& bron, const QSize& grootte, const SLaag& laag)
+{
+    const SSleutel sleutel { beeld.cacheKey(), bron, grootte, laag };
+    if (const QImage* p = m_cache.Zoek(sleutel))
+        return *p;
+    const std::shared_future<QImage> onderweg = m_onderweg.take(sleutel);
+    QImage geschaald;
+    if (onderweg.valid()) {
+        geschaald = onderweg.get(); // waits when a worker is still at it
+    } else {
+        ++m_nSchalingen;
+        geschaald = Schaal(beeld, bron, grootte, laag);
+    }
     const qint64 nBytes = geschaald.sizeInBytes();
     return m_cache.Voeg(sleutel, std::move(geschaald), nBytes);
 }
+
+void CGeschaaldeAfbeeldingen::Bereid(const QImage& beeld, const QRect& bron, const QSize& grootte, const SLaag& laag)
+{
+    if (beeld.isNull() || bron.isEmpty() || grootte.isEmpty())
+        return;
+    Oogst();
+    const SSleutel sleutel { beeld.cacheKey(), bron, grootte, laag };
+    if (m_cache.Zoek(sleutel) || m_onderweg.contains(sleutel))
+        return;
+    // The worker holds its own reference to the picture, so it may be
+    // dropped meanwhile.
+    m_onderweg.insert(sleutel, std::async(std::launch::async, [beeld, bron, grootte, laag] {
+        return Schaal(beeld, bron, grootte, laag);
+    }).share());
+    ++m_nVoorbereid;
+}
+
+void CGeschaaldeAfbeeldingen::Oogst()
+{
+    for (auto it = m_onderweg.begin(); it != m_onderweg.end();) {
+        if (it->wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+            ++it;
+            continue;
+        }
+        QImage geschaald = it->get();
+        const qint64 nBytes = geschaald.sizeInBytes();
+        m_cache.Voeg(it.key(), std::move(geschaald), nBytes);
+        it = m_onderweg.erase(it);
+    }
+}
+
+bool CGeschaaldeAfbeeldingen::Klaar()
+{
+    Oogst();
+    return m_onderweg.isEmpty();
+}
+
+void CGeschaaldeAfbeeldingen::WachtOpVoorbereiding()
+{
+    for (const auto& f : std::as_const(m_onderweg))
+        f.wait();
+    Oogst();
+}
+
+void CGeschaaldeAfbeeldingen::Leeg()
+{
+    WachtOpVoorbereiding();
+    m_cache.Leeg();
+}
+
+namespace {
+
+// Whether a picture in doel on a page of that size is drawn from a scaled
+// copy: not when nothing of it shows, nor when it is far larger than the
+// page (an item of 500 %), whose visible part is sampled directly.
+bool VanGeschaaldeKopie(const QSize& pagina, const QImage& beeld, const QRect& doel, const QRect& bron)
+{
+    if (doel.isEmpty() || bron.isEmpty() || beeld.isNull() || !doel.intersects(QRect(QPoint(0, 0), pagina)))
+        return false;
+    const qint64 nDoel = qint64(doel.width()) * doel.height();
+    const qint64 nPagina = qint64(pagina.width()) * pagina.height();
+    return nDoel <= 2 * nPagina;
+}
+
+// Whether a background is drawn with its colour layer mixed into the copy:
+// a picture without alpha lying wholly on the page.
+bool MetLaagInKopie(const QSize& pagina, const QImage& beeld, const QRect& doel, const QRect& bron)
+{
+    return !beeld.hasAlphaChannel() && QRect(QPoint(0, 0), pagina).contains(doel) && !doel.isEmpty() && !bron.isEmpty();
+}
+
+QSize Maat(const QPainter& p)
+{
+    return QSize(p.device()->width(), p.device()->height());
+}
+
+} // namespace
 
 void TekenAfbeelding(QPainter& p, const QImage& beeld, const QRect& doel, const QRect& bron)
 {
     if (doel.isEmpty() || bron.isEmpty() || beeld.isNull())
         return;
-    const QRect pagina(QPoint(0, 0), p.device() ? QSize(p.device()->width(), p.device()->height()) : doel.size());
-    const QRect zichtbaar = doel.intersected(pagina);
-    if (zichtbaar.isEmpty())
-        return;
-    // A picture far larger than the page (an item of 500 %) is not scaled
-    // whole; its visible part is sampled directly.
-    const qint64 nDoel = qint64(doel.width()) * doel.height();
-    const qint64 nPagina = qint64(pagina.width()) * pagina.height();
-    if (nDoel > 2 * nPagina) {
+    if (VanGeschaaldeKopie(Maat(p), beeld, doel, bron)) {
+        p.drawImage(doel.topLeft(), CGeschaaldeAfbeeldingen::Instance().Geschaald(beeld, bron, doel.size()));
+    } else if (doel.intersects(QRect(QPoint(0, 0), Maat(p)))) {
         p.save();
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(QRectF(doel), beeld, QRectF(bron));
         p.restore();
-        return;
     }
-    p.drawImage(doel.topLeft(), CGeschaaldeAfbeeldingen::Instance().Geschaald(beeld, bron, doel.size()));
 }
 
 bool TekenAfbeeldingMetLaag(
     QPainter& p, const QImage& beeld, const QRect& doel, const QRect& bron, COLORREF clrLaag, int nDekkingLaag)
 {
-    const QRect pagina(0, 0, p.device()->width(), p.device()->height());
-    if (beeld.hasAlphaChannel() || !pagina.contains(doel) || doel.isEmpty() || bron.isEmpty())
+    if (!MetLaagInKopie(Maat(p), beeld, doel, bron))
         return false;
     const CGeschaaldeAfbeeldingen::SLaag laag { clrLaag, Mengen::Alpha(nDekkingLaag) };
     p.drawImage(doel.topLeft(), CGeschaaldeAfbeeldingen::Instance().Geschaald(beeld, bron, doel.size(), laag));
+    return true;
+}
+
+void BereidAfbeelding(const QSize& pagina, const QImage& beeld, const QRect& doel, const QRect& bron)
+{
+    if (VanGeschaaldeKopie(pagina, beeld, doel, bron))
+        CGeschaaldeAfbeeldingen::Instance().Bereid(beeld, bron, doel.size(), {});
+}
+
+bool BereidAfbeeldingMetLaag(
+    const QSize& pagina, const QImage& beeld, const QRect& doel, const QRect& bron, COLORREF clrLaag, int nDekkingLaag)
+{
+    if (!MetLaagInKopie(pagina, beeld, doel, bron))
+        return false;
+    CGeschaaldeAfbeeldingen::Instance().Bereid(beeld, bron, doel.size(), { clrLaag, Mengen::Alpha(nDekkingLaag) });
     return true;
 }

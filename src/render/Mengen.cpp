@@ -17,7 +17,9 @@ namespace {
 // the processor has it). Per channel s * a + d * (256 - a) is at most
 // 255 * 256, so it fits 16 bits; the alpha bytes (0xFF on both sides) come
 // out as 0xFF by the same formula.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
+// The variants are chosen before a sanitizer starts, which it does not allow.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)                  \
+    && !defined(__SANITIZE_THREAD__)
 #define ZB_VARIANTEN __attribute__((target_clones("avx2", "default")))
 #else
 #define ZB_VARIANTEN

@@ -15,6 +15,8 @@ using namespace Geometrie;
 namespace {
 
 constexpr COLORREF clrWit = 0xFFFFFF;
+// Far more texts than the pages one show moves between.
+constexpr qsizetype nMaxFonts = 2048;
 
 QRect Q(const CRect& r)
 {
@@ -204,11 +206,10 @@ const QFont* CPaginaTekenaar::Font(const CDataItemBasis& item) const
 
 void CPaginaTekenaar::DrawPage(QImage& bitmap, CDataItemPagina& pagina, const CDataItemBasis* pGeselecteerd)
 {
-    if (&pagina != m_pLaatstePagina) {
-        // Another page: the fonts of the last one are not needed any more.
+    // Fonts are kept across pages, so going back to a page finds them; an
+    // entry of an item that is gone is only ever matched by its fields.
+    if (m_fonts.size() > nMaxFonts)
         m_fonts.clear();
-        m_pLaatstePagina = &pagina;
-    }
     CTekenaar t(bitmap, m_methode);
     TekenAchtergrond(t, pagina);
 
@@ -307,6 +308,30 @@ void CPaginaTekenaar::DrawSelectionIndicator(
     painter.fillRect(lijn, NaarQColor(pagina.m_clrRand));
 }
 
+void CPaginaTekenaar::BereidVoor(CDataItemPagina& pagina, int W, int H)
+{
+    // The same placements as the drawing below, without drawing.
+    const QSize maat(W, H);
+    const CRect heel { 0, 0, W, H };
+    CRect getekend, bron;
+    if (const QImage* pBeeld = pagina.m_picture.Image()) {
+        if (PlaatsAfbeelding(pagina.m_nManierVanTonen, heel, *pBeeld, nullptr, getekend, bron) && !bron.IsEmpty()) {
+            const int nLaag = pagina.m_nDekkingKleurlaag > 0 ? pagina.m_nDekkingKleurlaag : 0;
+            if (!BereidAfbeeldingMetLaag(maat, *pBeeld, Q(getekend), Q(bron), pagina.m_clrKleurlaag, nLaag))
+                BereidAfbeelding(maat, *pBeeld, Q(getekend), Q(bron));
+        }
+    }
+    for (const auto& pItem : pagina.Kinderen()) {
+        const QImage* pBeeld = pItem->m_picture.Image();
+        if (!pBeeld || !pItem->m_bActief || pItem->m_nItemSoort != ItemSoort::Afbeelding)
+            continue;
+        ComputeAnchor(*pItem, W, H);
+        const CRect doel = AfbeeldingRect(*pItem, W, H);
+        if (PlaatsAfbeelding(pItem->m_nManierVanTonen, doel, *pBeeld, pItem.get(), getekend, bron))
+            BereidAfbeelding(maat, *pBeeld, Q(getekend), Q(bron));
+    }
+}
+
 QImage CPaginaTekenaar::TekenVenster(
     const QSize& client, const CRect& monitor, CDataItemProject& project, CRect& uitvoer)
 {
@@ -317,10 +342,16 @@ QImage CPaginaTekenaar::TekenVenster(
         p.setPen(Qt::black);
         p.drawRect(0, 0, client.width() - 1, client.height() - 1);
     }
-    uitvoer = ComputeOutputRect({ 0, 0, client.width(), client.height() }, monitor);
+    uitvoer = Uitvoer(client, monitor, project);
+    return venster;
+}
+
+CRect CPaginaTekenaar::Uitvoer(const QSize& client, const CRect& monitor, CDataItemProject& project)
+{
+    const CRect uitvoer = ComputeOutputRect({ 0, 0, client.width(), client.height() }, monitor);
     project.m_sizeDoel = { uitvoer.Width(), uitvoer.Height() };
     project.m_rectMonitor = uitvoer;
-    return venster;
+    return uitvoer;
 }
 
 void DrawPageBackgroundPreview(QImage& doel, const CRect& r, COLORREF clrAchtergrond, const CPicture& picture,

@@ -36,10 +36,16 @@ public:
     void DrawSelectionIndicator(QImage& bitmap, const CDataItemPagina& pagina, const CDataItemProject& project,
         const CDataItemBasis* pGeselecteerd = nullptr);
 
+    // Starts scaling, on worker threads, the pictures that drawing the page
+    // at W x H will need, so that its first paint finds them ready.
+    static void BereidVoor(CDataItemPagina& pagina, int W, int H);
+
     // The client area of a window before the page goes in: grey with a black
     // outline. The output rectangle for the monitor's shape is stored in the
     // project (size and rectangle), as every window's paint does, and returned.
     static QImage TekenVenster(const QSize& client, const CRect& monitor, CDataItemProject& project, CRect& uitvoer);
+    // Only the output rectangle, stored into the project as TekenVenster does.
+    static CRect Uitvoer(const QSize& client, const CRect& monitor, CDataItemProject& project);
 
     // Entry i: the rectangle item i of the last drawn page covered.
     const std::vector<CRect>& ItemRechthoeken() const { return m_aItemRect; }
@@ -77,7 +83,6 @@ private:
         int cy = -1; // none built yet
         QFont font;
     };
-    const CDataItemPagina* m_pLaatstePagina = nullptr; // compared, never followed
     QHash<const CDataItemBasis*, SFont> m_fonts;
     int m_nFontHoogte = 0;
     std::vector<CRect> m_aItemRect;

@@ -162,16 +162,28 @@ void CWndPresentatie::VoerKlikUit(CDataItemBasis& item)
 QImage CWndPresentatie::OnDraw(const QSize& client)
 {
     CDataItemProject& project = m_doc.m_project;
-    QImage venster
-        = CPaginaTekenaar::TekenVenster(client, KiesMonitor(project).GeefRechthoek(), project, m_rectUitvoer);
+    const CRect monitor = KiesMonitor(project).GeefRechthoek();
+    m_rectUitvoer = CPaginaTekenaar::Uitvoer(client, monitor, project);
     if (!m_pPagina || m_rectUitvoer.IsEmpty())
-        return venster;
-    QImage bitmap(m_rectUitvoer.Width(), m_rectUitvoer.Height(), QImage::Format_RGB32);
-    m_tekenaar.DrawPage(bitmap, *m_pPagina);
-    m_tekenaar.DrawSelectionIndicator(bitmap, *m_pPagina, project);
+        return CPaginaTekenaar::TekenVenster(client, monitor, project, m_rectUitvoer);
+    // Covering the monitor, as it does, the page is the whole window: it is
+    // drawn straight into the frame that the last paint used, with no grey
+    // around it and no copy.
+    const bool bHeel = m_rectUitvoer == CRect { 0, 0, client.width(), client.height() };
+    if (m_beeld.size() != QSize(m_rectUitvoer.Width(), m_rectUitvoer.Height()))
+        m_beeld = QImage(m_rectUitvoer.Width(), m_rectUitvoer.Height(), QImage::Format_RGB32);
+    m_tekenaar.DrawPage(m_beeld, *m_pPagina);
+    m_tekenaar.DrawSelectionIndicator(m_beeld, *m_pPagina, project);
     m_aKlikvlak = m_tekenaar.ItemRechthoeken();
-    QPainter p(&venster);
-    p.drawImage(m_rectUitvoer.left, m_rectUitvoer.top, bitmap);
+    QImage venster = bHeel ? m_beeld : CPaginaTekenaar::TekenVenster(client, monitor, project, m_rectUitvoer);
+    if (!bHeel) {
+        QPainter p(&venster);
+        p.drawImage(m_rectUitvoer.left, m_rectUitvoer.top, m_beeld);
+    }
+    if (m_pPagina != m_pVoorbereid && m_bVoorbereiden) {
+        m_pVoorbereid = m_pPagina;
+        BereidBereikbareVoor();
+    }
     if (HeeftVelden(*m_pPagina)) {
         if (!m_timerKlok.isActive())
             m_timerKlok.start(nKlokMs, this);
@@ -179,6 +191,33 @@ QImage CWndPresentatie::OnDraw(const QSize& client)
         m_timerKlok.stop();
     }
     return venster;
+}
+
+std::vector<CDataItemPagina*> CWndPresentatie::BereikbarePaginas() const
+{
+    std::vector<CDataItemPagina*> a;
+    const CDataItemProject& project = m_doc.m_project;
+    auto voeg = [&](int i) {
+        auto* p = dynamic_cast<CDataItemPagina*>(project.GetKind(i));
+        if (p && p != m_pPagina && std::find(a.begin(), a.end(), p) == a.end())
+            a.push_back(p);
+    };
+    voeg(m_pPagina->m_nIndex - 1);
+    voeg(m_pPagina->m_nIndex + 1);
+    for (const auto& pItem : m_pPagina->Kinderen()) {
+        const QString& s = pItem->m_strOpdracht;
+        if ((s == QLatin1String("@page") || s == QLatin1String("@Seite")) && !pItem->m_strOpties.isEmpty())
+            voeg(project.FindKindByNaam(pItem->m_strOpties));
+    }
+    if (!m_lstGeschiedenis.empty())
+        voeg(m_lstGeschiedenis.front()->m_nIndex);
+    return a;
+}
+
+void CWndPresentatie::BereidBereikbareVoor()
+{
+    for (CDataItemPagina* p : BereikbarePaginas())
+        CPaginaTekenaar::BereidVoor(*p, m_rectUitvoer.Width(), m_rectUitvoer.Height());
 }
 
 void CWndPresentatie::paintEvent(QPaintEvent*)
@@ -324,6 +363,7 @@ void CWndPresentatie::OnUpdate(QObject*, int nHint, CDataItemBasis* pElement)
         // A new or opened project: nothing of the old one may be touched.
         m_pPagina = nullptr;
         m_pGeklikt = nullptr;
+        m_pVoorbereid = nullptr;
         m_lstGeschiedenis.clear();
         Sluit();
         return;

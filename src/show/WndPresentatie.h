@@ -50,6 +50,8 @@ public:
     bool CursorVerborgen() const { return cursor().shape() == Qt::BlankCursor; }
     // The clickable item under a client point whose action would run, or null.
     CDataItemBasis* Raak(const QPoint& pt, bool bAlleenMetOpdracht) const;
+    // Whether the pictures of the reachable pages are prepared while the show runs.
+    void SetVoorbereiden(bool bAan) { m_bVoorbereiden = bAan; }
 
     // The whole client area as the window paints it.
     QImage OnDraw(const QSize& client);
@@ -77,6 +79,11 @@ private:
     bool HoortBijProject(const CDataItemBasis* p) const;
     void Plaats();
     void ToonCursor(bool bZichtbaar);
+    // The pages one click or key away from the page on show: before and
+    // after it, the targets of its "@page" items, the top of the history.
+    std::vector<CDataItemPagina*> BereikbarePaginas() const;
+    // Starts preparing their pictures in the background.
+    void BereidBereikbareVoor();
 
     CZerbantikoDoc& m_doc;
     const IKlok& m_klok;
@@ -85,10 +92,13 @@ private:
     int m_nPaginaIndex = -1; // the index the page on show had, for when it goes
     CDataItemBasis* m_pGeklikt = nullptr;
     CRect m_rectUitvoer;
+    QImage m_beeld; // the page bitmap, kept between paints
     std::vector<CRect> m_aKlikvlak;
     std::list<CDataItemPagina*> m_lstGeschiedenis; // most recent first
     QString m_strProjectNaam;
     QBasicTimer m_timerKlok; // 100 ms: repaint when the clock's second changed
     QBasicTimer m_timerCursor; // 1 s after the mouse rests the cursor hides
     int m_nLaatsteSeconde = -1;
+    const CDataItemPagina* m_pVoorbereid = nullptr; // compared, never followed
+    bool m_bVoorbereiden = true;
 };

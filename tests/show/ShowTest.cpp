@@ -1,8 +1,10 @@
+#include "show/Show.h"
+
 #include "model/DataItemPagina.h"
 #include "model/Hints.h"
 #include "model/ZerbantikoDoc.h"
+#include "render/GeschaaldeAfbeeldingen.h"
 #include "show/ItemActies.h"
-#include "show/Show.h"
 #include "show/WndAfbeelding.h"
 #include "show/WndPresentatie.h"
 #include "support/FakeGeluid.h"
@@ -112,11 +114,9 @@ TEST_F(Show, NavigationCommands)
         { Item(intro, "@pageUp", "", 3), "A", 2 }, // from index 1 three back: page 0
         { Item(a, "@pageUp"), "A", 2 }, // on the first page: nothing, nothing pushed
         { Item(a, "@pageDn", "", 0), "Intro", 3 }, // a count of 0 is one step
-        { Item(intro, "@Seite", "d"), "D", 4 },
-        { Item(d, "@pageDn"), "D", 4 }, // on the last page: nothing
+        { Item(intro, "@Seite", "d"), "D", 4 }, { Item(d, "@pageDn"), "D", 4 }, // on the last page: nothing
         { Item(d, "@back", "", 2), "A", 2 }, // D <- Intro <- A: two back
-        { Item(a, "@page", "Nergens"), "A", 2 },
-        { Item(a, "@page"), "A", 2 }, // no page named
+        { Item(a, "@page", "Nergens"), "A", 2 }, { Item(a, "@page"), "A", 2 }, // no page named
         { Item(a, "@close @exit"), "A", 2 }, // a run of list words does nothing
     };
     for (const SStap& s : aStappen) {
@@ -156,14 +156,11 @@ TEST_F(Show, ColourAndPictureActionsFillTheViewer)
         COLORREF clr1;
         bool bVerloop;
     } aGevallen[] = {
-        { "@red", "", true, RGB(255, 0, 0), false },
-        { "@dmagenta", "", true, RGB(128, 0, 128), false },
-        { "@rgb", "FF8000", true, RGB(255, 128, 0), false },
-        { "@rgb", "00ff00", true, RGB(0, 255, 0), false },
+        { "@red", "", true, RGB(255, 0, 0), false }, { "@dmagenta", "", true, RGB(128, 0, 128), false },
+        { "@rgb", "FF8000", true, RGB(255, 128, 0), false }, { "@rgb", "00ff00", true, RGB(0, 255, 0), false },
         { "@rgb", "zz8000", true, RGB(0, 128, 0), false }, // what is no hexadecimal reads as 0
         { "@rgb", "fff", false, 0, false }, // too short: nothing shown
-        { "@grad", "000000 0000FF", true, RGB(0, 0, 0), true },
-        { "@grad", "000000 00", false, 0, false },
+        { "@grad", "000000 0000FF", true, RGB(0, 0, 0), true }, { "@grad", "000000 00", false, 0, false },
         { "@Red", "", false, 0, false }, // letter case matters
     };
     for (const auto& g : aGevallen) {
@@ -363,4 +360,30 @@ TEST_F(Show, CoversTheProjectsMonitor)
     doc.m_project.m_nMonitor = 3; // more than there are
     show.Start();
     EXPECT_EQ(Venster().geometry(), QRect(0, 0, 1920, 1080));
+}
+
+TEST_F(Show, PagesOneClickAwayArePreparedWhileTheShowRuns)
+{
+    QTemporaryDir dir;
+    QImage foto(1600, 1200, QImage::Format_RGB32);
+    foto.fill(qRgb(90, 30, 160));
+    ASSERT_TRUE(foto.save(dir.filePath("foto.png")));
+    CDataItemPagina* a = Pagina("A");
+    Pagina("B")->m_picture.Load(dir.filePath("foto.png")); // the next page
+    CDataItemPagina* c = Pagina("C");
+    Pagina("D")->m_picture.Load(dir.filePath("foto.png")); // far away
+    c->m_picture.Load(dir.filePath("foto.png"));
+    Item(a, "@page", "c"); // C is a click away
+    CGeschaaldeAfbeeldingen& cache = CGeschaaldeAfbeeldingen::Instance();
+    cache.Leeg();
+    const qint64 nVoorbereid = cache.Voorbereid();
+    Start(a);
+    Venster().OnDraw(QSize(1920, 1080));
+    EXPECT_EQ(cache.Voorbereid() - nVoorbereid, 1) << "B and C share one scaled copy; D is not prepared";
+    cache.WachtOpVoorbereiding();
+    const qint64 nSchalingen = cache.Schalingen();
+    Venster().VoerKlikUit(*a->GetKind(0));
+    Venster().OnDraw(QSize(1920, 1080));
+    EXPECT_EQ(Op(), "C");
+    EXPECT_EQ(cache.Schalingen(), nSchalingen) << "the first visit finds its picture ready";
 }
