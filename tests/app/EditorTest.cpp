@@ -6,8 +6,12 @@
 #include "file/ProjectBestand.h"
 #include "model/Hints.h"
 #include "model/ZerbantikoDoc.h"
+#include "show/Show.h"
+#include "show/WndPresentatie.h"
+#include "support/FakeGeluid.h"
 #include "support/FakeKiezer.h"
 #include "support/FakeMelder.h"
+#include "support/FakeStarter.h"
 #include "support/VasteKlok.h"
 
 #include <QAction>
@@ -378,4 +382,24 @@ TEST_F(Editor, ToolbarToggleStaysInStep)
     pStandaard->trigger(); // one click brings it back
     EXPECT_TRUE(frame->Werkbalk()->isVisible());
     EXPECT_TRUE(pStandaard->isChecked());
+}
+
+TEST_F(Editor, F5StartsTheShowAndShiftF5StopsIt)
+{
+    CFakeStarter starter;
+    CFakeGeluid geluid;
+    CShow show(doc, klok, melder, starter, geluid);
+    CMainFrame metShow(doc, melder, kiezer, klok, &show);
+    EXPECT_FALSE(metShow.Actie(Opdracht::ShowStart)->isEnabled()) << "a project without pages";
+    Doe(Opdracht::Pagina);
+    metShow.WerkOpdrachtenBij();
+    EXPECT_TRUE(metShow.Actie(Opdracht::ShowStart)->isEnabled());
+    EXPECT_FALSE(metShow.Actie(Opdracht::ShowStop)->isEnabled());
+    metShow.Actie(Opdracht::ShowStart)->trigger();
+    EXPECT_TRUE(show.Presentatie().isVisible());
+    EXPECT_FALSE(metShow.Actie(Opdracht::ShowStart)->isEnabled()) << "follows the window at once";
+    EXPECT_TRUE(metShow.Actie(Opdracht::ShowStop)->isEnabled());
+    metShow.Actie(Opdracht::ShowStop)->trigger();
+    EXPECT_FALSE(show.Presentatie().isVisible());
+    EXPECT_TRUE(metShow.Actie(Opdracht::ShowStart)->isEnabled());
 }
