@@ -3,11 +3,12 @@
 #include "BerichtMelder.h"
 #include "IBestandsKiezer.h"
 #include "Iconen.h"
+#include "Instellingen.h"
 #include "MainFrame.h"
 #include "designer/ZerbantikoView.h"
 #include "model/ZerbantikoDoc.h"
 #include "render/Klok.h"
-#include "show/Geluidsmachine.h"
+#include "show/SdlGeluidsmachine.h"
 #include "show/Show.h"
 #include "show/Starter.h"
 
@@ -70,7 +71,7 @@ int StartEditor(QApplication& app, const QStringList& args)
 
     const CSysteemKlok systeemKlok;
     CSysteemStarter starter;
-    CStilleGeluidsmachine geluid;
+    CSdlGeluidsmachine geluid(Instellingen::GeluidsApparaat());
     CShow show(doc, systeemKlok, melder, starter, geluid);
     CMainFrame frame(doc, melder, kiezer, systeemKlok, &show);
     melder.SetOuder(&frame);

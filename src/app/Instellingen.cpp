@@ -87,4 +87,14 @@ void BewaarVerborgenKnoppen(const QSet<int>& verborgen)
     Opslag().setValue(QStringLiteral("Werkbalk/Verborgen"), a);
 }
 
+QString GeluidsApparaat()
+{
+    return Opslag().value(QStringLiteral("Geluid/Apparaat")).toString();
+}
+
+void BewaarGeluidsApparaat(const QString& strApparaat)
+{
+    Opslag().setValue(QStringLiteral("Geluid/Apparaat"), strApparaat);
+}
+
 } // namespace Instellingen

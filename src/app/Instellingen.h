@@ -22,4 +22,8 @@ void VerwijderRecent(const QString& strPad);
 QSet<int> VerborgenKnoppen();
 void BewaarVerborgenKnoppen(const QSet<int>& verborgen);
 
+// The sound's output device by name; empty for the system's default.
+QString GeluidsApparaat();
+void BewaarGeluidsApparaat(const QString& strApparaat);
+
 } // namespace Instellingen

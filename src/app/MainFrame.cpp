@@ -13,10 +13,12 @@
 #include "model/Versie.h"
 #include "model/ZerbantikoDoc.h"
 #include "render/Geometrie.h"
+#include "show/Geluidsmachine.h"
 #include "show/ItemActies.h"
 #include "show/Show.h"
 #include "show/WndPresentatie.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -227,8 +229,11 @@ void CMainFrame::MaakMenus()
     connect(MaakActie(Opdracht::Eigenschappen, "Eigenschappen", "Eigenschappendialoog openen\nEigenschappen"),
         &QAction::triggered, &m_doc, &CZerbantikoDoc::OnEigenschappen);
 
-    // The show's commands.
-    MaakActie(Opdracht::Gong, "Gong\tCtrl+G", "Laat de gong klinken\nGong");
+    // The show's commands. The gong is always there; with Shift held, the built-in one.
+    connect(MaakActie(Opdracht::Gong, "Gong\tCtrl+G", "Laat de gong klinken\nGong"), &QAction::triggered, this, [this] {
+        if (m_pShow)
+            m_pShow->SpeelGong(QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
+    });
     connect(MaakActie(Opdracht::ShowStart, "Presentatie starten\tF5", "Start de presentatie\nStarten"),
         &QAction::triggered, this, [this] {
             if (m_pShow && m_pShow->KanStarten())
@@ -280,6 +285,10 @@ void CMainFrame::MaakMenus()
     pStandaard->setText(QStringLiteral("Standaard"));
     pWerkbalken->addAction(pStandaard);
     m_acties.insert(Opdracht::Werkbalk, pStandaard);
+    // The sound's output: speakers and projectors with audio come and go, so
+    // the list is made each time it opens; the choice is the user's, not the project's.
+    m_pGeluidMenu = pBeeld->addMenu(QStringLiteral("Geluid"));
+    connect(m_pGeluidMenu, &QMenu::aboutToShow, this, &CMainFrame::VulGeluidMenu);
     QAction* pStatus = pBeeld->addAction("&Statusbalk");
     pStatus->setCheckable(true);
     pStatus->setChecked(true);
@@ -297,6 +306,28 @@ void CMainFrame::MaakWerkbalk()
     m_pWerkbalk->setIconSize(QSize(16, 16));
     m_pWerkbalk->setToolButtonStyle(Qt::ToolButtonIconOnly);
     addToolBar(m_pWerkbalk);
+}
+
+void CMainFrame::VulGeluidMenu()
+{
+    m_pGeluidMenu->clear();
+    if (!m_pShow)
+        return;
+    const QString strGekozen = Instellingen::GeluidsApparaat();
+    auto* pGroep = new QActionGroup(m_pGeluidMenu);
+    auto voeg = [&](const QString& strTekst, const QString& strApparaat) {
+        QAction* p = m_pGeluidMenu->addAction(strTekst);
+        p->setCheckable(true);
+        p->setChecked(strApparaat == strGekozen);
+        pGroep->addAction(p);
+        connect(p, &QAction::triggered, this, [this, strApparaat] {
+            Instellingen::BewaarGeluidsApparaat(strApparaat);
+            m_pShow->Geluid().KiesApparaat(strApparaat);
+        });
+    };
+    voeg(QStringLiteral("Standaard"), QString());
+    for (const QString& strApparaat : m_pShow->Geluid().Apparaten())
+        voeg(strApparaat, strApparaat);
 }
 
 void CMainFrame::WisselVenster(int nRichting)
@@ -372,8 +403,8 @@ void CMainFrame::WerkOpdrachtenBij()
     Actie(Opdracht::Eigenschappen)->setEnabled(m_doc.KanEigenschappen() && m_doc.GetEigenschappenDialogen());
     Actie(Opdracht::ShowStart)->setEnabled(m_pShow && m_pShow->KanStarten());
     Actie(Opdracht::ShowStop)->setEnabled(m_pShow && m_pShow->KanStoppen());
-    for (int nId : { Opdracht::Ongedaan, Opdracht::Gong })
-        Actie(nId)->setEnabled(false);
+    Actie(Opdracht::Gong)->setEnabled(m_pShow != nullptr);
+    Actie(Opdracht::Ongedaan)->setEnabled(false);
 }
 
 void CMainFrame::WerkTitelBij()

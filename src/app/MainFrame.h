@@ -63,6 +63,7 @@ private:
     void MaakSneltoetsen();
     // F6 and Shift+F6: the keyboard focus to the next or previous pane.
     void WisselVenster(int nRichting);
+    void VulGeluidMenu();
     void MaakWerkbalk();
     // Fills the toolbar with the buttons the user keeps.
     void VulWerkbalk();
@@ -83,6 +84,7 @@ private:
     CZerbantikoView* m_pOntwerp = nullptr;
     QToolBar* m_pWerkbalk = nullptr;
     QMenu* m_pBestandMenu = nullptr;
+    QMenu* m_pGeluidMenu = nullptr;
     QAction* m_pRecentPlaats = nullptr;
     QList<QAction*> m_aRecent;
     QHash<int, QAction*> m_acties;

@@ -167,7 +167,8 @@ void CItemActies::VoerOpdrachtUit(CDataItemBasis& item)
 {
     const QString& strWoord = item.m_strOpdracht;
     if (strWoord == QLatin1String("@gong")) {
-        m_geluid.SpeelGong(Lokaal(item.GetProject() ? item.GetProject()->m_strGong : QString()), false);
+        const CDataItemBasis* pProject = item.GetProject();
+        m_geluid.SpeelGong(pProject ? m_zoeker.Zoek(pProject->m_strGong) : QString(), false);
     } else if (strWoord == QLatin1String("@GONG")) {
         m_geluid.SpeelGong(QString(), true);
     }

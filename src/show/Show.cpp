@@ -1,5 +1,6 @@
 #include "Show.h"
 
+#include "Geluidsmachine.h"
 #include "ItemActies.h"
 #include "WndAfbeelding.h"
 #include "WndPresentatie.h"
@@ -19,10 +20,11 @@ CShow::CShow(CZerbantikoDoc& doc, const IKlok& klok, IMelder& melder, IStarter& 
     : QObject(pOuder)
     , m_doc(doc)
     , m_melder(melder)
+    , m_geluid(geluid)
 {
     m_pViewer = std::make_unique<CWndAfbeelding>(doc.m_project);
     m_pActies = std::make_unique<CItemActies>(doc.Zoeker(), starter, geluid, *m_pViewer);
-    m_pPresentatie = std::make_unique<CWndPresentatie>(doc, klok);
+    m_pPresentatie = std::make_unique<CWndPresentatie>(doc, klok, geluid);
     m_doc.m_project.m_pActies = m_pActies.get();
     m_pViewer->m_naSluiten = [this] {
         // The show beneath takes the keyboard again.
@@ -75,4 +77,9 @@ void CShow::Start()
 void CShow::Stop()
 {
     m_pPresentatie->Sluit();
+}
+
+void CShow::SpeelGong(bool bIntern)
+{
+    m_geluid.SpeelGong(m_doc.Zoeker().Zoek(m_doc.m_project.m_strGong), bIntern);
 }

@@ -35,10 +35,14 @@ public:
     CWndPresentatie& Presentatie() { return *m_pPresentatie; }
     CWndAfbeelding& Viewer() { return *m_pViewer; }
     CItemActies& Acties() { return *m_pActies; }
+    IGeluidsmachine& Geluid() { return m_geluid; }
+    // The gong command: the project's gong, or the built-in one with bIntern.
+    void SpeelGong(bool bIntern);
 
 private:
     CZerbantikoDoc& m_doc;
     IMelder& m_melder;
+    IGeluidsmachine& m_geluid;
     bool m_bEersteStart = true;
     std::unique_ptr<CWndAfbeelding> m_pViewer;
     std::unique_ptr<CItemActies> m_pActies;

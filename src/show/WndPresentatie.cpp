@@ -1,7 +1,9 @@
 #include "WndPresentatie.h"
 
+#include "Geluidsmachine.h"
 #include "ItemActies.h"
 #include "Monitors.h"
+#include "Toetsen.h"
 #include "model/DataItemPagina.h"
 #include "model/DataItemPaginaItem.h"
 #include "model/Hints.h"
@@ -20,6 +22,8 @@ namespace {
 
 constexpr int nKlokMs = 100;
 constexpr int nCursorMs = 1000;
+constexpr int nAutoVolgendeMs = 200;
+constexpr double dVolumeStap = 0.1;
 
 QRect Q(const CRect& r)
 {
@@ -33,10 +37,11 @@ int NummerOfEen(int n)
 
 } // namespace
 
-CWndPresentatie::CWndPresentatie(CZerbantikoDoc& doc, const IKlok& klok, QWidget* pOuder)
+CWndPresentatie::CWndPresentatie(CZerbantikoDoc& doc, const IKlok& klok, IGeluidsmachine& geluid, QWidget* pOuder)
     : QWidget(pOuder, Qt::Window | Qt::FramelessWindowHint)
     , m_doc(doc)
     , m_klok(klok)
+    , m_geluid(geluid)
     , m_tekenaar(CPaginaTekenaar::Variant::Presentatie, klok)
 {
     setWindowTitle(QStringLiteral("Zerbantiko"));
@@ -82,6 +87,7 @@ void CWndPresentatie::Plaats()
 void CWndPresentatie::Sluit()
 {
     m_timerCursor.stop();
+    m_timerAutoVolgende.stop();
     m_timerKlok.stop();
     ToonCursor(true);
     hide();
@@ -258,7 +264,7 @@ void CWndPresentatie::mousePressEvent(QMouseEvent* pEvent)
 {
     if (!m_pPagina || pEvent->button() != Qt::LeftButton)
         return;
-    const Qt::KeyboardModifiers toetsen = QGuiApplication::queryKeyboardModifiers();
+    const Qt::KeyboardModifiers toetsen = pEvent->modifiers();
     m_timerCursor.stop();
     CDataItemBasis* pItem = Raak(pEvent->position().toPoint(), false);
     if (!pItem)
@@ -279,13 +285,145 @@ void CWndPresentatie::mouseDoubleClickEvent(QMouseEvent*)
     // The second click of a double click does nothing.
 }
 
+void CWndPresentatie::ToonPaginaDoorToets(CDataItemPagina* pPagina)
+{
+    if (!pPagina)
+        return;
+    m_timerKlok.stop();
+    m_timerCursor.stop();
+    ToonPagina(pPagina);
+    pPagina->m_nSelectieItem = -1;
+}
+
+void CWndPresentatie::KiesItem(int nRichting, bool bTonen)
+{
+    if (!m_pPagina)
+        return;
+    const int n = m_pPagina->AantalKinderen();
+    const auto& aItems = m_pPagina->Kinderen();
+    if (std::none_of(aItems.begin(), aItems.end(), [](const auto& p) { return p->m_bKlikbaar != 0; }))
+        return;
+    if (bTonen)
+        m_pPagina->m_bSelectieZichtbaar = 1;
+    int i = m_pPagina->m_nSelectieItem;
+    do {
+        i += nRichting;
+        if (i >= n)
+            i = 0;
+        else if (i < 0)
+            i = n - 1;
+    } while (!m_pPagina->GetKind(i)->m_bKlikbaar);
+    m_pPagina->m_nSelectieItem = i;
+    update();
+}
+
+void CWndPresentatie::Activeer(bool bStop)
+{
+    if (!m_pPagina || !m_pPagina->m_bSelectieZichtbaar)
+        return;
+    auto* pItem = dynamic_cast<CDataItemPaginaItem*>(m_pPagina->GetKind(m_pPagina->m_nSelectieItem));
+    if (!pItem)
+        return;
+    m_timerCursor.stop();
+    const bool bAutoVolgende = m_doc.m_project.m_bAutoVolgende != 0;
+    if (bStop) {
+        pItem->StopActie();
+    } else if (CItemActies::IsNavigatie(pItem->m_strOpdracht)) {
+        // A presenter at the screen expects a menu item to jump as a click does.
+        VoerKlikUit(*pItem);
+    } else {
+        pItem->VoerActieUit(m_doc.m_project.m_nReserve2);
+    }
+    if (bAutoVolgende && m_pPagina)
+        m_timerAutoVolgende.start(nAutoVolgendeMs, this);
+}
+
 void CWndPresentatie::keyPressEvent(QKeyEvent* pEvent)
 {
-    // Escape never closes the show; C and X do, unless the keyboard is off.
-    if (!m_pPagina || !m_doc.m_project.m_bToetsenbord)
+    CDataItemProject& project = m_doc.m_project;
+    if (!m_pPagina || !project.m_bToetsenbord)
         return;
-    if (pEvent->key() == Qt::Key_C || pEvent->key() == Qt::Key_X)
+    using namespace Toetsen;
+    const Qt::KeyboardModifiers toetsen = pEvent->modifiers();
+    const bool bCtrl = toetsen & Qt::ControlModifier;
+    const int nIndex = m_pPagina->m_nIndex;
+    const int nLaatste = project.AantalKinderen() - 1;
+    const SUitkomst u = Vertaal(project.m_nPresenter, pEvent->key(), toetsen & Qt::KeypadModifier,
+        Vlagwoord(pEvent->key(), pEvent->nativeScanCode(), pEvent->isAutoRepeat()), toetsen & Qt::ShiftModifier, bCtrl,
+        nIndex <= 0, nIndex >= nLaatste);
+    auto pagina = [&](int i) { return dynamic_cast<CDataItemPagina*>(project.GetKind(i)); };
+    auto naarPagina = [&](int i) {
+        NaarGeschiedenis(m_pPagina);
+        ToonPaginaDoorToets(pagina(i));
+    };
+    auto volume = [&](bool bMaster, double dStap) {
+        if (!m_geluid.HuidigLoopt())
+            return;
+        if (bMaster)
+            m_geluid.ZetMasterVolume(VolumeStap(m_geluid.MasterVolume(), dStap));
+        else
+            m_geluid.ZetVolume(VolumeStap(m_geluid.Volume(), dStap));
+    };
+    switch (u.handeling) {
+    case Handeling::Niets:
+        break;
+    case Handeling::VorigePagina:
+        naarPagina(nIndex - 1);
+        break;
+    case Handeling::VolgendePagina:
+        naarPagina(nIndex + 1);
+        break;
+    case Handeling::EerstePagina:
+        naarPagina(0);
+        break;
+    case Handeling::LaatstePagina:
+        naarPagina(nLaatste);
+        break;
+    case Handeling::VorigItem:
+        KiesItem(-1);
+        break;
+    case Handeling::VolgendItem:
+        KiesItem(+1);
+        break;
+    case Handeling::Activeer:
+        Activeer(u.bShift && bCtrl);
+        break;
+    case Handeling::Cijfer:
+        m_timerKlok.stop();
+        m_timerCursor.stop();
+        m_pPagina->VoerActieUit(u.nCijfer);
+        break;
+    case Handeling::Terug:
+        ToonPaginaDoorToets(TerugInGeschiedenis(1));
+        break;
+    case Handeling::Sluit:
         Sluit();
+        break;
+    case Handeling::Gong:
+        m_geluid.SpeelGong(m_doc.Zoeker().Zoek(project.m_strGong), false);
+        break;
+    case Handeling::StopGeluid:
+        m_geluid.StopHuidig();
+        break;
+    case Handeling::Herhalen:
+        m_geluid.WisselHerhalen();
+        break;
+    case Handeling::Pauze:
+        m_geluid.WisselPauze();
+        break;
+    case Handeling::StopMaarHoud:
+        m_geluid.StopMaarHoud();
+        break;
+    case Handeling::VolumeOp:
+    case Handeling::VolumeNeer:
+    case Handeling::MasterOp:
+    case Handeling::MasterNeer: {
+        const bool bOp = u.handeling == Handeling::VolumeOp || u.handeling == Handeling::MasterOp;
+        volume(u.handeling == Handeling::MasterOp || u.handeling == Handeling::MasterNeer,
+            bOp ? dVolumeStap : -dVolumeStap);
+        break;
+    }
+    }
 }
 
 void CWndPresentatie::timerEvent(QTimerEvent* pEvent)
@@ -293,6 +431,9 @@ void CWndPresentatie::timerEvent(QTimerEvent* pEvent)
     if (pEvent->timerId() == m_timerCursor.timerId()) {
         m_timerCursor.stop();
         ToonCursor(false);
+    } else if (pEvent->timerId() == m_timerAutoVolgende.timerId()) {
+        m_timerAutoVolgende.stop();
+        KiesItem(+1, false);
     } else if (pEvent->timerId() == m_timerKlok.timerId()) {
         if (!m_pPagina)
             return;

@@ -12,6 +12,7 @@
 class CDataItemBasis;
 class CDataItemPagina;
 class CZerbantikoDoc;
+class IGeluidsmachine;
 class IKlok;
 
 // The full-screen window that shows the project to the audience, one page
@@ -22,7 +23,7 @@ class CWndPresentatie : public QWidget {
     Q_OBJECT
 
 public:
-    CWndPresentatie(CZerbantikoDoc& doc, const IKlok& klok, QWidget* pOuder = nullptr);
+    CWndPresentatie(CZerbantikoDoc& doc, const IKlok& klok, IGeluidsmachine& geluid, QWidget* pOuder = nullptr);
     ~CWndPresentatie() override;
 
     // Shows the editor's current page (page 0 when there is none) over the
@@ -38,6 +39,11 @@ public:
     CDataItemPagina* TerugInGeschiedenis(int n);
     // A left click on a clickable item: navigation here, anything else the item's action.
     void VoerKlikUit(CDataItemBasis& item);
+    // The previous or next clickable item under the indicator; bTonen shows it.
+    void KiesItem(int nRichting, bool bTonen = true);
+    // Enter and its presenter keys: the item under a visible indicator.
+    void Activeer(bool bStop);
+    bool AutoVolgendeLoopt() const { return m_timerAutoVolgende.isActive(); }
 
     CDataItemPagina* Pagina() const { return m_pPagina; }
     const std::list<CDataItemPagina*>& Geschiedenis() const { return m_lstGeschiedenis; }
@@ -76,6 +82,8 @@ private:
     // After a change to the project: a page on show or in the history that
     // is gone is dropped without being touched.
     void ControleerPaginas();
+    // A page change by key: the indicator starts anew on the new page.
+    void ToonPaginaDoorToets(CDataItemPagina* pPagina);
     bool HoortBijProject(const CDataItemBasis* p) const;
     void Plaats();
     void ToonCursor(bool bZichtbaar);
@@ -87,6 +95,7 @@ private:
 
     CZerbantikoDoc& m_doc;
     const IKlok& m_klok;
+    IGeluidsmachine& m_geluid;
     CPaginaTekenaar m_tekenaar;
     CDataItemPagina* m_pPagina = nullptr;
     int m_nPaginaIndex = -1; // the index the page on show had, for when it goes
@@ -98,6 +107,7 @@ private:
     QString m_strProjectNaam;
     QBasicTimer m_timerKlok; // 100 ms: repaint when the clock's second changed
     QBasicTimer m_timerCursor; // 1 s after the mouse rests the cursor hides
+    QBasicTimer m_timerAutoVolgende; // 200 ms after a key activation the indicator moves on
     int m_nLaatsteSeconde = -1;
     const CDataItemPagina* m_pVoorbereid = nullptr; // compared, never followed
     bool m_bVoorbereiden = true;

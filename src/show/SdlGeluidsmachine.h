@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Geluidsmachine.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QStringList>
+
+#include <atomic>
+
+struct _Mix_Music;
+
+// The sound engine on SDL2_mixer. Files are streamed, never decoded whole
+// before they start; the built-in gong plays from memory. Without an audio
+// device the program runs silently.
+class CSdlGeluidsmachine : public QObject, public IGeluidsmachine {
+    Q_OBJECT
+
+public:
+    // strApparaat: the output device by name; empty for the system's default.
+    explicit CSdlGeluidsmachine(const QString& strApparaat = {}, QObject* pOuder = nullptr);
+    ~CSdlGeluidsmachine() override;
+
+    QStringList Apparaten() const override;
+    void KiesApparaat(const QString& strApparaat) override;
+    bool HeeftGeluid() const { return m_bOpen; }
+
+    void SpeelItemGeluid(const QString& strPad, int nVolume) override;
+    void SpeelGong(const QString& strGong, bool bIntern) override;
+    void StopHuidig() override;
+    bool HuidigLoopt() const override;
+    void WisselPauze() override;
+    void WisselHerhalen() override;
+    void StopMaarHoud() override;
+    float Volume() const override { return m_fVolume; }
+    void ZetVolume(float fVolume) override;
+    float MasterVolume() const override { return m_fMaster; }
+    void ZetMasterVolume(float fVolume) override;
+
+protected:
+    void timerEvent(QTimerEvent*) override;
+
+private:
+    bool Open();
+    void Sluit();
+    // Makes the music the current sound and starts it at fVolume.
+    void Speel(_Mix_Music* pMuziek, float fVolume);
+    void Vergeet();
+    void ZetMixVolume();
+
+    QString m_strApparaat;
+    bool m_bSdl = false;
+    bool m_bOpen = false;
+    bool m_bApparaatGewijzigd = false;
+    QByteArray m_gong; // the built-in gong; the engine reads it in place
+    _Mix_Music* m_pHuidig = nullptr;
+    bool m_bHerhalen = false;
+    float m_fVolume = 1.0f;
+    float m_fMaster = 1.0f;
+    int m_nTimer = 0;
+};
