@@ -5,6 +5,7 @@
 #include "model/ZerbantikoDoc.h"
 #include "render/GeschaaldeAfbeeldingen.h"
 #include "show/ItemActies.h"
+#include "show/Toetsen.h"
 #include "show/WndAfbeelding.h"
 #include "show/WndPresentatie.h"
 #include "support/FakeGeluid.h"
@@ -12,8 +13,10 @@
 #include "support/FakeStarter.h"
 #include "support/VasteKlok.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QStyleHints>
 #include <QTemporaryDir>
@@ -386,4 +389,107 @@ TEST_F(Show, PagesOneClickAwayArePreparedWhileTheShowRuns)
     Venster().OnDraw(QSize(1920, 1080));
     EXPECT_EQ(Op(), "C");
     EXPECT_EQ(cache.Schalingen(), nSchalingen) << "the first visit finds its picture ready";
+}
+
+namespace {
+
+void Toets(QWidget& w, int nToets, Qt::KeyboardModifiers toetsen = {}, quint32 nScan = 0, bool bHerhaling = false)
+{
+    QKeyEvent e(QEvent::KeyPress, nToets, toetsen, nScan, 0, 0, QString(), bHerhaling);
+    QApplication::sendEvent(&w, &e);
+}
+
+} // namespace
+
+TEST_F(Show, TheIndicatorWalksTheClickableItems)
+{
+    CDataItemPagina* a = Pagina("A");
+    for (int i = 0; i < 5; ++i)
+        Item(a, qPrintable(QStringLiteral("programma%1").arg(i)))->m_bKlikbaar = 0;
+    // Items were inserted in front: index i holds programma(4 - i).
+    a->GetKind(1)->m_bKlikbaar = 1;
+    a->GetKind(3)->m_bKlikbaar = 1;
+    Start(a);
+    EXPECT_EQ(a->m_nSelectieItem, -1);
+    Toets(Venster(), Qt::Key_Return);
+    EXPECT_TRUE(starter.aGestart.isEmpty()) << "Enter does nothing while the indicator is hidden";
+    const int aVerwacht[] = { 1, 3, 1 };
+    for (int n : aVerwacht) {
+        Toets(Venster(), Qt::Key_Down);
+        EXPECT_TRUE(a->m_bSelectieZichtbaar);
+        EXPECT_EQ(a->m_nSelectieItem, n);
+    }
+    Toets(Venster(), Qt::Key_Up);
+    EXPECT_EQ(a->m_nSelectieItem, 3) << "previous from 1 wraps to the last clickable item";
+    Toets(Venster(), Qt::Key_Return);
+    EXPECT_EQ(starter.aGestart, QStringList { "programma1|" });
+
+    // The digits run items by position, clickable or not.
+    Toets(Venster(), Qt::Key_3);
+    EXPECT_EQ(starter.aGestart.last(), "programma2|") << "key 3 runs item 2";
+    Toets(Venster(), Qt::Key_0, Qt::KeypadModifier);
+    EXPECT_EQ(starter.aGestart.size(), 2) << "key 0 is item 9, which the page does not have";
+
+    // Automatically on to the next clickable item, 200 ms after an activation.
+    doc.m_project.m_bAutoVolgende = 1;
+    Toets(Venster(), Qt::Key_Return);
+    EXPECT_TRUE(Venster().AutoVolgendeLoopt());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return a->m_nSelectieItem == 1; }, 2000));
+}
+
+TEST_F(Show, PageKeysHistoryAndClosing)
+{
+    CDataItemPagina* aPagina[5];
+    for (int i = 0; i < 5; ++i)
+        aPagina[i] = Pagina(qPrintable(QStringLiteral("P%1").arg(i + 1)));
+    Start(aPagina[0]);
+    Toets(Venster(), Qt::Key_PageUp);
+    EXPECT_EQ(Op(), "P1") << "PageUp on the first page";
+    EXPECT_TRUE(Venster().Geschiedenis().empty());
+    Toets(Venster(), Qt::Key_PageDown);
+    ASSERT_EQ(Op(), "P2");
+    Toets(Venster(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(Op(), "P5");
+    EXPECT_EQ(Venster().Geschiedenis().front(), aPagina[1]) << "page 2 pushed";
+    EXPECT_EQ(aPagina[4]->m_nSelectieItem, -1);
+    Toets(Venster(), Qt::Key_B);
+    EXPECT_EQ(Op(), "P2") << "B goes back";
+
+    // Escape never closes; C does, unless the keyboard is off.
+    Toets(Venster(), Qt::Key_Escape, {}, 9);
+    EXPECT_TRUE(Venster().isVisible());
+    doc.m_project.m_bToetsenbord = 0;
+    Toets(Venster(), Qt::Key_C);
+    Toets(Venster(), Qt::Key_X);
+    EXPECT_TRUE(Venster().isVisible()) << "with the keyboard off, C and X do nothing";
+    doc.m_project.m_bToetsenbord = 1;
+    Toets(Venster(), Qt::Key_C);
+    EXPECT_FALSE(Venster().isVisible());
+}
+
+TEST_F(Show, PresenterProfilesAndSoundKeys)
+{
+    CDataItemPagina* a = Pagina("A");
+    Item(a, "spreker");
+    Item(a, "@page", "B");
+    Pagina("B");
+    Start(a);
+    Toets(Venster(), Qt::Key_Down); // the indicator on item 0, "@page B"
+    doc.m_project.m_nPresenter = Toetsen::LogitechVeilig;
+    Toets(Venster(), Qt::Key_Escape, {}, 9);
+    EXPECT_EQ(Op(), "A") << "the safe Logitech profile ignores Escape";
+    doc.m_project.m_nPresenter = Toetsen::LogitechVolledig;
+    Toets(Venster(), Qt::Key_Escape, {}, 9);
+    EXPECT_EQ(Op(), "B") << "Escape activates; a navigation word jumps as a click does";
+
+    doc.m_project.m_nPresenter = Toetsen::Maxxter;
+    Toets(Venster(), Qt::Key_Escape, {}, 9, true);
+    EXPECT_TRUE(geluid.aVerzoeken.isEmpty()) << "a repeating Escape does not match";
+    Toets(Venster(), Qt::Key_Escape, {}, 9);
+    EXPECT_EQ(geluid.aVerzoeken, QStringList { "gong  0" }) << "Escape with flag word 1 plays the gong";
+
+    geluid.SpeelItemGeluid("applaus.wav", 95);
+    Toets(Venster(), Qt::Key_Plus, Qt::KeypadModifier);
+    Toets(Venster(), Qt::Key_G, Qt::ShiftModifier);
+    EXPECT_EQ(geluid.aVerzoeken.last(), "stop") << "Shift+G stops the current sound";
 }

@@ -1,0 +1,141 @@
+#include "show/SdlGeluidsmachine.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+// The real engine on SDL's "disk" driver, which writes what it plays (signed
+// 16 bits, 44.1 kHz, stereo) to a file in real time.
+
+namespace {
+
+constexpr int nRate = 44100;
+constexpr int nBytesPerSeconde = nRate * 2 * 2;
+
+// A sine of 440 Hz as a WAV file: mono, 16 bits.
+QString Toon(const QString& strPad, double dSeconden, double dAmplitude)
+{
+    const int n = int(dSeconden * nRate);
+    QFile f(strPad);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    QDataStream s(&f);
+    s.setByteOrder(QDataStream::LittleEndian);
+    s.writeRawData("RIFF", 4);
+    s << quint32(36 + n * 2);
+    s.writeRawData("WAVEfmt ", 8);
+    s << quint32(16) << quint16(1) << quint16(1) << quint32(nRate) << quint32(nRate * 2) << quint16(2) << quint16(16);
+    s.writeRawData("data", 4);
+    s << quint32(n * 2);
+    for (int i = 0; i < n; ++i)
+        s << qint16(std::lround(dAmplitude * 32767 * std::sin(2 * M_PI * 440 * i / nRate)));
+    return strPad;
+}
+
+class Geluid : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        strUit = dir.filePath("uit.raw");
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(strUit));
+    }
+    qint64 Geschreven() const { return QFileInfo(strUit).size(); }
+    // The loudness of what was written between two file positions.
+    double Rms(qint64 nVan, qint64 nTot) const
+    {
+        QFile f(strUit);
+        if (!f.open(QIODevice::ReadOnly) || !f.seek(nVan & ~3))
+            return -1;
+        const QByteArray data = f.read(nTot - nVan);
+        const auto* p = reinterpret_cast<const qint16*>(data.constData());
+        const qsizetype n = data.size() / 2;
+        double d = 0;
+        for (qsizetype i = 0; i < n; ++i)
+            d += double(p[i]) * p[i];
+        return n ? std::sqrt(d / double(n)) / 32768.0 : 0;
+    }
+    void Wacht(int nMs) { QTest::qWait(nMs); }
+
+    QTemporaryDir dir;
+    QString strUit;
+};
+
+} // namespace
+
+TEST_F(Geluid, TheGongReachesTheOutputAndAGongKeySilencesIt)
+{
+    CSdlGeluidsmachine machine;
+    machine.SpeelGong(QString(), true);
+    ASSERT_TRUE(machine.HuidigLoopt());
+    Wacht(800);
+    EXPECT_GT(Rms(0, Geschreven()), 0.05) << "the built-in gong is heard";
+    machine.SpeelGong(QString(), false); // while it plays: silence, no new gong
+    EXPECT_FALSE(machine.HuidigLoopt());
+    const qint64 nNaStop = Geschreven();
+    Wacht(500);
+    EXPECT_LT(Rms(nNaStop + nBytesPerSeconde / 5, Geschreven()), 0.001) << "and nothing is playing after";
+    machine.SpeelGong(QString(), false);
+    EXPECT_TRUE(machine.HuidigLoopt()) << "once silent, the gong sounds again";
+}
+
+TEST_F(Geluid, AnItemSoundPlaysAtItsOwnVolume)
+{
+    const QString strToon = Toon(dir.filePath("toon.wav"), 3, 0.5);
+    CSdlGeluidsmachine machine;
+    machine.SpeelItemGeluid(strToon, 100);
+    Wacht(700);
+    const qint64 nEerste = Geschreven();
+    machine.SpeelItemGeluid(strToon, 50); // replaces the first
+    Wacht(700);
+    const qint64 nTweede = Geschreven();
+    const double dVol = Rms(nEerste - nBytesPerSeconde / 4, nEerste);
+    const double dHalf = Rms(nTweede - nBytesPerSeconde / 4, nTweede);
+    EXPECT_GT(dVol, 0.2);
+    EXPECT_NEAR(dHalf / dVol, 0.5, 0.05) << "volume 50 is half the level of 100";
+}
+
+TEST_F(Geluid, PausingAndResuming)
+{
+    const QString strToon = Toon(dir.filePath("toon.wav"), 4, 0.5);
+    CSdlGeluidsmachine machine;
+    machine.SpeelItemGeluid(strToon, 100);
+    Wacht(400);
+    machine.WisselPauze();
+    EXPECT_TRUE(machine.HuidigLoopt()) << "a paused sound has not finished";
+    const qint64 nPauze = Geschreven();
+    Wacht(600);
+    EXPECT_LT(Rms(nPauze + nBytesPerSeconde / 5, Geschreven()), 0.001) << "silent while paused";
+    machine.WisselPauze();
+    const qint64 nVerder = Geschreven();
+    Wacht(500);
+    EXPECT_GT(Rms(nVerder + nBytesPerSeconde / 5, Geschreven()), 0.2) << "and on again";
+    machine.StopMaarHoud();
+    EXPECT_FALSE(machine.HuidigLoopt());
+}
+
+TEST_F(Geluid, WithoutADeviceEverythingIsSilent)
+{
+    qputenv("SDL_AUDIODRIVER", "geen-apparaat");
+    CSdlGeluidsmachine machine;
+    EXPECT_FALSE(machine.HeeftGeluid());
+    machine.SpeelGong(QString(), true);
+    machine.SpeelItemGeluid(Toon(dir.filePath("toon.wav"), 1, 0.5), 80);
+    machine.WisselPauze();
+    machine.ZetMasterVolume(0.5f);
+    EXPECT_FALSE(machine.HuidigLoopt());
+    EXPECT_TRUE(machine.Apparaten().isEmpty());
+}
+
+TEST_F(Geluid, AMissingProjectGongIsSilenceNotTheBuiltInOne)
+{
+    CSdlGeluidsmachine machine;
+    machine.SpeelGong(dir.filePath("weg.mp3"), false);
+    EXPECT_FALSE(machine.HuidigLoopt());
+}
