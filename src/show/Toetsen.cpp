@@ -33,6 +33,13 @@ bool IsMediaSpelen(int nToets)
 
 } // namespace
 
+QString ProfielNaam(int nProfiel)
+{
+    static const char* const aNamen[nProfielen] = { "Standaard toetsen (basis-bediening)", "Logitech (volledig)",
+        "Logitech (veilig)", "Kensington", "Maxxter (ACT-WPL-01), Action" };
+    return nProfiel >= 0 && nProfiel < nProfielen ? QString::fromLatin1(aNamen[nProfiel]) : QString();
+}
+
 quint32 Vlagwoord(int nQtToets, quint32 nNativeScanCode, bool bHerhaling)
 {
     quint32 nVlag = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
 
 // Keys arriving at the show, turned into its operations: first the page keys
 // of the standard profile, then the presenter profile's translation, then
@@ -9,6 +9,10 @@ namespace Toetsen {
 
 // The presenter profiles, in the order of the project dialog's list.
 enum Profiel : int { Standaard = 0, LogitechVolledig = 1, LogitechVeilig = 2, Kensington = 3, Maxxter = 4 };
+
+// The profile's name as the project dialog lists it.
+QString ProfielNaam(int nProfiel);
+constexpr int nProfielen = 5;
 
 // The key message's flag word as the presenter profiles know it: the PC
 // scan code in bits 0-7, the extended-key flag in bit 8, bit 14 for a key
