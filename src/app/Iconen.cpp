@@ -91,6 +91,13 @@ const SIcoon g_aIconen[] = {
             p.setBrush(kleurLijn);
             p.drawPolygon(QPolygon({ { 1, 4 }, { 7, 1 }, { 7, 7 } }));
         } },
+    { Opdracht::Opnieuw, "edit-redo",
+        [](QPainter& p) {
+            p.setPen(QPen(kleurLijn, 2));
+            p.drawArc(QRect(3, 4, 10, 9), 90 * 16, 200 * 16);
+            p.setBrush(kleurLijn);
+            p.drawPolygon(QPolygon({ { 15, 4 }, { 9, 1 }, { 9, 7 } }));
+        } },
     { Opdracht::Knippen, "edit-cut",
         [](QPainter& p) {
             p.setPen(QPen(kleurLijn, 1.5));

@@ -70,6 +70,8 @@ const SSneltoets g_aSneltoetsen[] = {
     { "Shift+Ins", Opdracht::Plakken },
     { "Ctrl+Z", Opdracht::Ongedaan },
     { "Alt+Backspace", Opdracht::Ongedaan },
+    { "Ctrl+Y", Opdracht::Opnieuw },
+    { "Ctrl+Shift+Z", Opdracht::Opnieuw },
     { "F6", Opdracht::VolgendVenster },
     { "Shift+F6", Opdracht::VorigVenster },
     { "Ctrl+G", Opdracht::Gong },
@@ -208,7 +210,22 @@ void CMainFrame::MaakMenus()
     connect(MaakActie(Opdracht::Afsluiten, "A&fsluiten", "Sluit het programma af\nAfsluiten"), &QAction::triggered,
         this, &QWidget::close);
 
-    MaakActie(Opdracht::Ongedaan, "&Ongedaan maken\tCtrl+Z", "Maak de laatste handeling ongedaan\nOngedaan maken");
+    // Undo and redo name in the status bar what they would undo or redo.
+    QAction* pOngedaan = MaakActie(
+        Opdracht::Ongedaan, "&Ongedaan maken\tCtrl+Z", "Maak de laatste handeling ongedaan\nOngedaan maken");
+    connect(pOngedaan, &QAction::triggered, &m_doc.Undo(), &QUndoStack::undo);
+    QAction* pOpnieuw = MaakActie(Opdracht::Opnieuw, "Opn&ieuw\tCtrl+Y", "Doe de handeling opnieuw\nOpnieuw");
+    connect(pOpnieuw, &QAction::triggered, &m_doc.Undo(), &QUndoStack::redo);
+    connect(&m_doc.Undo(), &QUndoStack::undoTextChanged, this, [pOngedaan](const QString& strTekst) {
+        pOngedaan->setStatusTip(strTekst.isEmpty() ? QStringLiteral("Maak de laatste handeling ongedaan")
+                                                   : QStringLiteral("Maak ongedaan: %1").arg(strTekst));
+    });
+    connect(&m_doc.Undo(), &QUndoStack::redoTextChanged, this, [pOpnieuw](const QString& strTekst) {
+        pOpnieuw->setStatusTip(strTekst.isEmpty() ? QStringLiteral("Doe de handeling opnieuw")
+                                                  : QStringLiteral("Opnieuw: %1").arg(strTekst));
+    });
+    connect(&m_doc.Undo(), &QUndoStack::canUndoChanged, pOngedaan, &QAction::setEnabled);
+    connect(&m_doc.Undo(), &QUndoStack::canRedoChanged, pOpnieuw, &QAction::setEnabled);
     connect(MaakActie(Opdracht::Knippen, "K&nippen\tCtrl+X", "Knip de selectie naar het klembord\nKnippen"),
         &QAction::triggered, &m_doc, &CZerbantikoDoc::OnKnippen);
     connect(MaakActie(Opdracht::Kopieren, QString::fromUtf8("&Kopieëren\tCtrl+C"),
@@ -265,6 +282,7 @@ void CMainFrame::MaakMenus()
 
     QMenu* pBewerken = menuBar()->addMenu("Be&werken");
     pBewerken->addAction(Actie(Opdracht::Ongedaan));
+    pBewerken->addAction(Actie(Opdracht::Opnieuw));
     pBewerken->addSeparator();
     for (int nId : { Opdracht::Knippen, Opdracht::Kopieren, Opdracht::Plakken })
         pBewerken->addAction(Actie(nId));
@@ -341,9 +359,9 @@ void CMainFrame::WisselVenster(int nRichting)
 const QList<int>& CMainFrame::WerkbalkIndeling()
 {
     static const QList<int> aIds { Opdracht::Nieuw, Opdracht::Open, Opdracht::Opslaan, 0, Opdracht::Knippen,
-        Opdracht::Kopieren, Opdracht::Plakken, 0, Opdracht::Afdrukken, Opdracht::Over, 0, Opdracht::Pagina, 0,
-        Opdracht::Tekst, Opdracht::Afbeelding, Opdracht::Kleurvlak, 0, Opdracht::Eigenschappen, 0, Opdracht::Gong, 0,
-        Opdracht::ShowStart, Opdracht::ShowStop };
+        Opdracht::Kopieren, Opdracht::Plakken, 0, Opdracht::Ongedaan, Opdracht::Opnieuw, 0, Opdracht::Afdrukken,
+        Opdracht::Over, 0, Opdracht::Pagina, 0, Opdracht::Tekst, Opdracht::Afbeelding, Opdracht::Kleurvlak, 0,
+        Opdracht::Eigenschappen, 0, Opdracht::Gong, 0, Opdracht::ShowStart, Opdracht::ShowStop };
     return aIds;
 }
 
@@ -404,7 +422,8 @@ void CMainFrame::WerkOpdrachtenBij()
     Actie(Opdracht::ShowStart)->setEnabled(m_pShow && m_pShow->KanStarten());
     Actie(Opdracht::ShowStop)->setEnabled(m_pShow && m_pShow->KanStoppen());
     Actie(Opdracht::Gong)->setEnabled(m_pShow != nullptr);
-    Actie(Opdracht::Ongedaan)->setEnabled(false);
+    Actie(Opdracht::Ongedaan)->setEnabled(m_doc.Undo().canUndo());
+    Actie(Opdracht::Opnieuw)->setEnabled(m_doc.Undo().canRedo());
 }
 
 void CMainFrame::WerkTitelBij()

@@ -15,6 +15,7 @@ enum : int {
     Knippen = 57635,
     Plakken = 57637,
     Ongedaan = 57643,
+    Opnieuw = 57644,
     Over = 57664,
     Afsluiten = 57665,
     VolgendVenster = 57680,

@@ -282,7 +282,7 @@ CBestandsResultaat Opslaan(CZerbantikoDoc& doc, const QString& strPad)
         return Fout(FoutSoort::Opslaan, -1, strPad, file.errorString());
     doc.SetPathName(strPad);
     doc.SetTitle(QFileInfo(strPad).fileName());
-    doc.SetModifiedFlag(false);
+    doc.MarkeerOpgeslagen();
     return {};
 }
 

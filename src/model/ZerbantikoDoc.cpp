@@ -1,7 +1,9 @@
 #include "ZerbantikoDoc.h"
 
+#include "Commandos.h"
 #include "Hints.h"
 #include "IMelder.h"
+#include "IProces.h"
 #include "ProjectInhoud.h"
 #include "Teksten.h"
 
@@ -25,6 +27,8 @@ bool HoortBij(const CDataItemBasis* p, const CDataItemBasis& wortel)
 CZerbantikoDoc::CZerbantikoDoc(QObject* pParent)
     : QObject(pParent)
 {
+    // Every step done or undone: modified unless the project equals its file again.
+    connect(&m_undo, &QUndoStack::indexChanged, this, [this] { SetModifiedFlag(!m_undo.isClean()); });
     for (CDataItemPagina& pagina : m_aSjabloonPagina)
         pagina.InitTemplate();
 
@@ -311,10 +315,9 @@ CDataItemBasis* CZerbantikoDoc::Invoegen(int nSoort, int nSjabloon, const CDataI
     pNieuw->m_strNaam = strNaam;
 
     CDataItemBasis* pElement = pNieuw.get();
-    VoegToe(*pContainer, plaats, nPositie, std::move(pNieuw));
-    SelecteerElement(pElement);
-    SetModifiedFlag();
-    UpdateAllViews(nullptr, bPagina || bProjectGeval ? Hint::Toegevoegd : Hint::ItemToegevoegd, pElement);
+    const int nHint = bPagina || bProjectGeval ? Hint::Toegevoegd : Hint::ItemToegevoegd;
+    m_undo.push(new CInvoegCommando(*this, *pContainer, std::move(pNieuw), int(plaats), nPositie, nHint,
+        pBron ? QStringLiteral("plakken") : QStringLiteral("%1 invoegen").arg(pElement->GetSoortNaam())));
     return pElement;
 }
 
@@ -351,11 +354,7 @@ void CZerbantikoDoc::OnKnippen()
     // left pending by the designer.
     m_pKopieerBron = nullptr;
     OnKopieren();
-    const int i = pS->m_nIndex;
-    SelecteerElement(pOuder);
-    NeemWeg(*pOuder, i);
-    SetModifiedFlag();
-    UpdateAllViews(nullptr, Hint::Kinderen, pOuder);
+    m_undo.push(new CVerwijderCommando(*this, *pS, Hint::Kinderen, QStringLiteral("knippen")));
 }
 
 void CZerbantikoDoc::OnPlakken()
@@ -379,11 +378,8 @@ void CZerbantikoDoc::OnVerwijderen()
     strVraag.replace(QStringLiteral("%s"), pS->m_strNaam);
     if (!m_pMelder || !m_pMelder->VraagJaNee(strVraag))
         return;
-    const int i = pS->m_nIndex;
-    SelecteerElement(pOuder);
-    NeemWeg(*pOuder, i);
-    SetModifiedFlag();
-    UpdateAllViews(nullptr, pOuder == &m_project ? Hint::Paginas : Hint::Kinderen, pOuder);
+    m_undo.push(new CVerwijderCommando(
+        *this, *pS, pOuder == &m_project ? Hint::Paginas : Hint::Kinderen, QStringLiteral("verwijderen")));
 }
 
 int CZerbantikoDoc::OnEigenschappen()
@@ -412,9 +408,34 @@ void CZerbantikoDoc::VoegToe(
 
 std::unique_ptr<CDataItemBasis> CZerbantikoDoc::NeemWeg(CDataItemBasis& container, int nPositie)
 {
-    if (CDataItemBasis* pKind = container.GetKind(nPositie))
+    if (CDataItemBasis* pKind = container.GetKind(nPositie)) {
         VergeetVerwijzingenNaar(*pKind);
+        // A program started by an item does not outlive its place in the project.
+        BeeindigProgrammas(*pKind);
+    }
     return container.NeemKindWeg(nPositie);
+}
+
+void CZerbantikoDoc::BeeindigProgrammas(CDataItemBasis& element)
+{
+    if (element.m_pProces) {
+        element.m_pProces->Beeindig();
+        element.m_pProces.reset();
+    }
+    for (const auto& pKind : element.Kinderen())
+        BeeindigProgrammas(*pKind);
+}
+
+void CZerbantikoDoc::WijzigVelden(
+    CDataItemBasis& element, const CDataItemVelden& na, int nHint, const QString& strTekst, int nSamen)
+{
+    m_undo.push(new CVeldenCommando(*this, element, element, na, nHint, strTekst, nSamen));
+}
+
+void CZerbantikoDoc::MarkeerOpgeslagen()
+{
+    m_undo.setClean();
+    SetModifiedFlag(false);
 }
 
 void CZerbantikoDoc::VergeetVerwijzingenNaar(const CDataItemBasis& element)
@@ -431,6 +452,7 @@ void CZerbantikoDoc::VergeetVerwijzingenNaar(const CDataItemBasis& element)
 
 void CZerbantikoDoc::NieuwDocument()
 {
+    m_undo.clear();
     VergeetVerwijzingenNaar(m_project);
     SetPathName(QString());
     SetModifiedFlag(false);
@@ -444,6 +466,7 @@ void CZerbantikoDoc::NieuwDocument()
 
 void CZerbantikoDoc::NeemOver(CProjectInhoud& inhoud, const QString& strPad)
 {
+    m_undo.clear();
     VergeetVerwijzingenNaar(m_project);
     m_strVersie = inhoud.strVersie;
     m_project.Verwissel(inhoud.project);

@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 
 #include <array>
 #include <memory>
@@ -88,6 +89,15 @@ public:
 
     void UpdateAllViews(QObject* pSender, int nHint, CDataItemBasis* pElement);
 
+    // Every change to the project is a command on this stack; the modified
+    // flag follows its clean state.
+    QUndoStack& Undo() { return m_undo; }
+    // Changes an element's fields as one undoable step (nSamen: see CVeldenCommando).
+    void WijzigVelden(
+        CDataItemBasis& element, const CDataItemVelden& na, int nHint, const QString& strTekst, int nSamen = -1);
+    // The project now equals its file.
+    void MarkeerOpgeslagen();
+
     QString m_strVersie;
     CDataItemProject m_project;
     CDataItemBasis* m_pGeselecteerd = nullptr;
@@ -105,13 +115,20 @@ signals:
     void modifiedChanged(bool bModified);
     void titleChanged(const QString& strTitel);
 
-private:
-    // Every structural change of the project passes through these two.
+public:
+    // Where an insert puts a new element in its container.
     enum class Plaats { Achteraan, Voor, Na };
+
+private:
+    // Every structural change of the project passes through these two,
+    // through the commands.
+    friend class CInvoegCommando;
+    friend class CVerwijderCommando;
     void VoegToe(CDataItemBasis& container, Plaats plaats, int nPositie, std::unique_ptr<CDataItemBasis> pElement);
     std::unique_ptr<CDataItemBasis> NeemWeg(CDataItemBasis& container, int nPositie);
     // Drops borrowed pointers into an element that is about to go away.
     void VergeetVerwijzingenNaar(const CDataItemBasis& element);
+    static void BeeindigProgrammas(CDataItemBasis& element);
 
     static bool IsPaginaOfItem(const CDataItemBasis* p);
     // A deep copy of an element; running out of memory ends the program
@@ -123,6 +140,7 @@ private:
     IMelder* m_pMelder = nullptr;
     IEigenschappenDialogen* m_pEigenschappen = nullptr;
     CBestandZoeker m_zoeker;
+    QUndoStack m_undo;
     QString m_strPathName;
     QString m_strTitle;
     bool m_bModified = false;
