@@ -107,7 +107,7 @@ int Render(const QStringList& args)
     const CDataItemBasis* pGeselecteerd = bOntwerp ? pPagina : nullptr;
     if (bOntwerp) {
         markeringen.KoppelAan(tekenaar);
-        markeringen.BeginPagina(pPagina->AantalKinderen(), pGeselecteerd);
+        markeringen.BeginPagina(pPagina, pGeselecteerd);
     }
     QImage beeld(W, H, QImage::Format_RGB32);
     tekenaar.DrawPage(beeld, *pPagina, pGeselecteerd);

@@ -24,24 +24,36 @@ void COntwerpMarkeringen::KoppelAan(CPaginaTekenaar& tekenaar)
     tekenaar.m_naItem = [this](CTekenaar& t, CDataItemBasis& item, const CRect&, const CRect&) { Teken(t, item); };
 }
 
-void COntwerpMarkeringen::BeginPagina(int nItems, const CDataItemBasis* pGeselecteerd)
+void COntwerpMarkeringen::BeginPagina(const CDataItemBasis* pPagina, const CDataItemBasis* pGeselecteerd)
 {
-    m_aGeometrie.resize(size_t(qMax(0, nItems)));
+    if (pPagina != m_pPagina) {
+        m_geometrie.clear();
+        m_pPagina = pPagina;
+    }
+    if (!pPagina)
+        m_aGeometrie.clear();
     m_pGeselecteerd = pGeselecteerd;
+}
+
+void COntwerpMarkeringen::EindPagina(const CDataItemBasis& pagina)
+{
+    m_aGeometrie.assign(size_t(pagina.AantalKinderen()), COntwerpGeometrie {});
+    for (int i = 0; i < pagina.AantalKinderen(); ++i) {
+        const auto it = m_geometrie.find(pagina.GetKind(i));
+        if (it != m_geometrie.end())
+            m_aGeometrie[size_t(i)] = it->second;
+    }
 }
 
 void COntwerpMarkeringen::Teken(CTekenaar& t, const CDataItemBasis& item)
 {
-    const size_t i = size_t(item.m_nIndex);
-    if (i >= m_aGeometrie.size())
-        return;
-    m_aGeometrie[i] = COntwerpGeometrie::Bereken(item, m_aGeometrie[i]);
+    COntwerpGeometrie& g = m_geometrie[&item];
+    g = COntwerpGeometrie::Bereken(item, g);
 
     const bool bGeselecteerd = &item == m_pGeselecteerd;
     const CDataItemBasis* pPagina = item.m_pOuder;
     if (!bGeselecteerd && !(pPagina && pPagina->m_bAnkerpuntenTonen))
         return;
-    const COntwerpGeometrie& g = m_aGeometrie[i];
     t.Teken([&](QPainter& p) {
         if (bGeselecteerd) {
             for (const CPoint& pt : g.aptHoek) {

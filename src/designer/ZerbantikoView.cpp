@@ -1,13 +1,19 @@
 #include "ZerbantikoView.h"
 
+#include "OntwerpBewerking.h"
 #include "model/DataItemPagina.h"
 #include "model/Hints.h"
+#include "model/Teksten.h"
 #include "model/ZerbantikoDoc.h"
 #include "render/Geometrie.h"
 #include "render/Klok.h"
 #include "render/TekstVelden.h"
 #include "show/Monitors.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTimerEvent>
 
@@ -68,9 +74,10 @@ bool CZerbantikoView::TekenInhoud(QImage& bitmap)
     // Once a show has run, the tree follows the page the designer shows.
     if (bAnderePagina && m_doc.m_pShowStartPagina)
         m_doc.UpdateAllViews(this, Hint::AnderePagina, pPagina);
-    m_markeringen.BeginPagina(pPagina->AantalKinderen(), pGeselecteerd);
+    m_markeringen.BeginPagina(pPagina, pGeselecteerd);
     m_tekenaar.DrawPage(bitmap, *pPagina, pGeselecteerd);
     m_tekenaar.DrawSelectionIndicator(bitmap, *pPagina, m_doc.m_project, pGeselecteerd);
+    m_markeringen.EindPagina(*pPagina);
     m_aRectItem = m_tekenaar.ItemRechthoeken();
     const auto& aGeometrie = m_markeringen.Geometrie();
     m_aRectKlik.resize(aGeometrie.size());
@@ -117,7 +124,7 @@ void CZerbantikoView::TekenOverzicht(QImage& bitmap)
     }
     m_aRectItem.assign(size_t(qMax(n, g * g)), CRect {});
     m_aRectKlik = m_aRectItem;
-    m_markeringen.BeginPagina(0, nullptr);
+    m_markeringen.BeginPagina(nullptr, nullptr);
 
     // The thumbnails draw what the designer draws, anchor marks included.
     CPaginaTekenaar mini(CPaginaTekenaar::Variant::Ontwerp, m_klok);
@@ -137,7 +144,7 @@ void CZerbantikoView::TekenOverzicht(QImage& bitmap)
                 continue;
             // The thumbnail's texts get fonts for the thumbnail's height.
             QImage duim(cel.Width(), cel.Height(), QImage::Format_RGB32);
-            miniMarkeringen.BeginPagina(pPagina->AantalKinderen(), nullptr);
+            miniMarkeringen.BeginPagina(pPagina, nullptr);
             mini.DrawPage(duim, *pPagina, nullptr);
             p.drawImage(left, top, duim);
             p.setPen(Qt::white);
@@ -157,7 +164,310 @@ void CZerbantikoView::TekenOverzicht(QImage& bitmap)
 void CZerbantikoView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawImage(0, 0, OnDraw(size()));
+    if (m_bSlepen && m_laatste.size() == size()) {
+        // During a drag the page is not composed anew: the band lies over the
+        // last picture, inverting what is under it, the start outline too.
+        p.drawImage(0, 0, m_laatste);
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        p.setPen(QPen(Qt::white, 2));
+        p.setBrush(Qt::NoBrush);
+        for (const CRect& r : { m_rectStart, m_rectSleep })
+            p.drawRect(QRect(r.left, r.top, r.Width(), r.Height()));
+        return;
+    }
+    m_laatste = OnDraw(size());
+    ++m_nComposities;
+    p.drawImage(0, 0, m_laatste);
+}
+
+CPoint CZerbantikoView::NaarPagina(const QPoint& p) const
+{
+    return { p.x() - m_rectUitvoer.left, p.y() - m_rectUitvoer.top };
+}
+
+int CZerbantikoView::Raak(const CPoint& q) const
+{
+    for (size_t i = 0; i < m_aRectKlik.size(); ++i) {
+        const CRect& r = m_aRectKlik[i];
+        if (q.x >= r.left && q.x < r.right && q.y >= r.top && q.y < r.bottom)
+            return int(i);
+    }
+    return -1;
+}
+
+int CZerbantikoView::RaakGreep(const CDataItemBasis& item, const CPoint& q) const
+{
+    const auto& a = m_markeringen.Geometrie();
+    if (item.m_nIndex < 0 || size_t(item.m_nIndex) >= a.size())
+        return -1;
+    const auto& aGrepen = a[size_t(item.m_nIndex)].aRectGreep;
+    for (size_t i = 0; i < aGrepen.size(); ++i) {
+        const CRect& r = aGrepen[i];
+        if (q.x >= r.left && q.x < r.right && q.y >= r.top && q.y < r.bottom)
+            return int(i) + 1;
+    }
+    return -1;
+}
+
+void CZerbantikoView::ZetCursor(int nGreep)
+{
+    switch (nGreep) {
+    case 1:
+    case 3:
+        setCursor(Qt::SizeFDiagCursor);
+        break;
+    case 2:
+    case 4:
+        setCursor(Qt::SizeBDiagCursor);
+        break;
+    case 5:
+    case 7:
+        setCursor(Qt::SizeHorCursor);
+        break;
+    case 6:
+    case 8:
+        setCursor(Qt::SizeVerCursor);
+        break;
+    default:
+        setCursor(Qt::SizeAllCursor);
+        break;
+    }
+}
+
+void CZerbantikoView::mouseMoveEvent(QMouseEvent* pEvent)
+{
+    const QPoint p = pEvent->position().toPoint();
+    CDataItemBasis* pS = m_doc.GetGeselecteerd();
+    if (m_bSlepen) {
+        const int dx = p.x() - m_ptLaatst.x(), dy = p.y() - m_ptLaatst.y();
+        if (pS && pS->m_nSoort == Soort::Item && pS->m_nIndex == m_nHoverItem)
+            m_rectSleep = OntwerpBewerking::Versleep(m_rectSleep, m_nGreep, dx, dy);
+        m_ptLaatst = p;
+        update();
+        return;
+    }
+    const CPoint q = NaarPagina(p);
+    m_nHoverItem = pS ? Raak(q) : -1;
+    if (m_nHoverItem < 0) {
+        unsetCursor();
+    } else if (pS && pS->m_nSoort == Soort::Item && pS->m_nIndex == m_nHoverItem) {
+        ZetCursor(RaakGreep(*pS, q));
+    } else {
+        setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void CZerbantikoView::Druk(const QPoint& p)
+{
+    m_bSlepen = false;
+    m_ptNeer = m_ptLaatst = p;
+    const CPoint q = NaarPagina(p);
+    CDataItemBasis* pS = m_doc.GetGeselecteerd();
+    if (!pS)
+        return;
+    if (pS->m_nSoort == Soort::Project) {
+        const int d = Raak(q);
+        if (d >= 0 && m_doc.SetHuidigePagina(d))
+            m_doc.UpdateAllViews(nullptr, Hint::SelectieOntwerp, m_doc.GetHuidigePagina());
+        return;
+    }
+    CDataItemPagina* pPagina = m_doc.GetHuidigePagina();
+    if (!pPagina)
+        return;
+    const int i = Raak(q);
+    if (i < 0) {
+        m_doc.SelecteerElement(pPagina);
+        m_doc.UpdateAllViews(nullptr, Hint::SelectieOntwerp, pPagina);
+        update();
+        return;
+    }
+    CDataItemBasis* pItem = pPagina->GetKind(i);
+    if (!pItem)
+        return;
+    if (pS != pItem) {
+        m_doc.SelecteerElement(pItem);
+        m_doc.UpdateAllViews(nullptr, Hint::SelectieOntwerp, pItem);
+        // The new selection's marks and handle zones are drawn before the drag begins.
+        m_laatste = OnDraw(size());
+        ++m_nComposities;
+    }
+    m_bSlepen = true;
+    m_nHoverItem = i;
+    const CRect& r = m_aRectItem[size_t(i)];
+    m_rectStart = m_rectSleep = { r.left + m_rectUitvoer.left, r.top + m_rectUitvoer.top, r.right + m_rectUitvoer.left,
+        r.bottom + m_rectUitvoer.top };
+    m_nGreep = RaakGreep(*pItem, q);
+    if (m_nGreep < 0)
+        m_nGreep = 0;
+    ZetCursor(m_nGreep);
+}
+
+void CZerbantikoView::mousePressEvent(QMouseEvent* pEvent)
+{
+    if (pEvent->button() == Qt::LeftButton)
+        Druk(pEvent->position().toPoint());
+}
+
+void CZerbantikoView::mouseReleaseEvent(QMouseEvent* pEvent)
+{
+    if (pEvent->button() != Qt::LeftButton || !m_bSlepen)
+        return;
+    m_bSlepen = false;
+    const QPoint p = pEvent->position().toPoint();
+    if (p == m_ptNeer) {
+        update(); // a plain click: the band goes, nothing changes
+        return;
+    }
+    CDataItemBasis* pS = m_doc.GetGeselecteerd();
+    if (!pS || pS->m_nSoort != Soort::Item || m_rectUitvoer.IsEmpty()) {
+        update();
+        return;
+    }
+    CRect R = m_rectSleep;
+    if (pS->m_nIndex == m_nHoverItem)
+        R = OntwerpBewerking::Versleep(R, m_nGreep, p.x() - m_ptLaatst.x(), p.y() - m_ptLaatst.y());
+    R = OntwerpBewerking::Normaliseer({ R.left - m_rectUitvoer.left, R.top - m_rectUitvoer.top,
+        R.right - m_rectUitvoer.left, R.bottom - m_rectUitvoer.top });
+    const CDataItemVelden na
+        = OntwerpBewerking::NaSlepen(*pS, m_doc.m_project, R, m_rectUitvoer.Width(), m_rectUitvoer.Height(), m_nGreep);
+    m_doc.WijzigVelden(
+        *pS, na, Hint::PositieGrootte, m_nGreep > 0 ? QStringLiteral("grootte slepen") : QStringLiteral("verslepen"));
+    update();
+}
+
+void CZerbantikoView::mouseDoubleClickEvent(QMouseEvent* pEvent)
+{
+    if (pEvent->button() != Qt::LeftButton)
+        return;
+    m_bSlepen = false;
+    if (m_doc.GetGeselecteerd())
+        m_doc.OnEigenschappen();
+}
+
+QMenu* CZerbantikoView::MaakContextMenu(const QPoint& p, QWidget* pOuder)
+{
+    Druk(p);
+    m_bSlepen = false;
+    const CRect& monitor = m_doc.m_project.m_rectMonitor;
+    if (p.x() < monitor.left || p.x() >= monitor.right || p.y() < monitor.top || p.y() >= monitor.bottom)
+        return nullptr;
+    CDataItemBasis* pS = m_doc.GetGeselecteerd();
+    if (!pS)
+        return nullptr;
+    m_doc.m_ptInvoegPositie = { p.x(), p.y() };
+    const CPoint q = NaarPagina(p);
+    int k = -1;
+    for (size_t i = 0; i < m_aRectItem.size() && k < 0; ++i) {
+        const CRect& r = m_aRectItem[i];
+        if (q.x >= r.left && q.x < r.right && q.y >= r.top && q.y < r.bottom)
+            k = int(i);
+    }
+    auto* pMenu = new QMenu(pOuder);
+    auto voeg = [pMenu](QAction* pActie, const QString& strTekst, bool bAan) {
+        QAction* p2 = pMenu->addAction(strTekst);
+        p2->setEnabled(bAan && pActie);
+        if (pActie)
+            QObject::connect(p2, &QAction::triggered, pActie, &QAction::trigger);
+    };
+    voeg(m_opdrachten.pEigenschappen, Tekst::Laad(21) + u' ' + pS->GetSoortNaam(), true);
+    pMenu->addSeparator();
+    const CDataItemBasis* pK = m_doc.m_pKlembord.get();
+    if (pS->m_nSoort == Soort::Project) {
+        if (k >= 0)
+            m_doc.m_pKopieerBron = m_doc.m_project.GetKind(k);
+        voeg(m_opdrachten.pKnippen, Tekst::Laad(18), k >= 0);
+        voeg(m_opdrachten.pKopieren, Tekst::Laad(17), k >= 0);
+        voeg(m_opdrachten.pPlakken, Tekst::Laad(19), pK && pK->m_nSoort == Soort::Pagina);
+        voeg(m_opdrachten.pVerwijderen, Tekst::Laad(20), k >= 0);
+        pMenu->addSeparator();
+        voeg(m_opdrachten.pPagina, Tekst::Laad(22), true);
+    } else {
+        voeg(m_opdrachten.pKnippen, Tekst::Laad(18), k >= 0);
+        voeg(m_opdrachten.pKopieren, Tekst::Laad(17), true);
+        voeg(m_opdrachten.pPlakken, Tekst::Laad(19), pK != nullptr);
+        voeg(m_opdrachten.pVerwijderen, Tekst::Laad(20), k >= 0);
+        pMenu->addSeparator();
+        voeg(m_opdrachten.pTekst, Tekst::Laad(24), true);
+        voeg(m_opdrachten.pAfbeelding, Tekst::Laad(25), true);
+        voeg(m_opdrachten.pKleurvlak, Tekst::Laad(26), true);
+    }
+    return pMenu;
+}
+
+void CZerbantikoView::contextMenuEvent(QContextMenuEvent* pEvent)
+{
+    std::unique_ptr<QMenu> pMenu(MaakContextMenu(pEvent->pos(), this));
+    if (pMenu)
+        pMenu->exec(pEvent->globalPos());
+}
+
+std::vector<double> CZerbantikoView::Ankers(bool bX) const
+{
+    std::vector<double> a;
+    if (const CDataItemPagina* pPagina = m_doc.GetHuidigePagina()) {
+        for (const auto& pItem : pPagina->Kinderen())
+            a.push_back(bX ? pItem->m_dAnkerX : pItem->m_dAnkerY);
+    }
+    return a;
+}
+
+void CZerbantikoView::keyPressEvent(QKeyEvent* pEvent)
+{
+    CDataItemBasis* pS = m_doc.GetGeselecteerd();
+    const bool bShift = pEvent->modifiers() & Qt::ShiftModifier;
+    const bool bCtrl = pEvent->modifiers() & Qt::ControlModifier;
+    int nToets = pEvent->key();
+    if (nToets == Qt::Key_Backtab)
+        nToets = Qt::Key_Tab;
+    if (!pS)
+        return QWidget::keyPressEvent(pEvent);
+    if (nToets == Qt::Key_Return || nToets == Qt::Key_Enter) {
+        m_doc.OnEigenschappen();
+        return;
+    }
+    CDataItemPagina* pPagina = m_doc.GetHuidigePagina();
+    const int nRichting = bShift || pEvent->key() == Qt::Key_Backtab ? -1 : +1;
+    if (nToets == Qt::Key_Tab && pPagina && pPagina->AantalKinderen() > 0) {
+        const int n = pPagina->AantalKinderen();
+        if (pS->m_nSoort == Soort::Pagina) {
+            // A preview of the presenter's navigation over the clickable items.
+            const auto& aItems = pPagina->Kinderen();
+            if (std::any_of(aItems.begin(), aItems.end(), [](const auto& p) { return p->m_bKlikbaar != 0; })) {
+                int i = pPagina->m_nSelectieItem;
+                do
+                    i = (i + nRichting + n) % n;
+                while (!pPagina->GetKind(i)->m_bKlikbaar);
+                pPagina->m_nSelectieItem = i;
+                pPagina->m_bSelectieZichtbaar = 1;
+                update();
+                m_doc.UpdateAllViews(nullptr, Hint::SelectieIndicator, pPagina);
+            }
+        } else if (pS->m_nSoort == Soort::Item) {
+            m_doc.Selecteer(pPagina->m_nIndex, (pS->m_nIndex + nRichting + n) % n);
+            m_doc.UpdateAllViews(nullptr, Hint::SelectieOntwerp, m_doc.GetGeselecteerd());
+        }
+        return;
+    }
+    if ((nToets == Qt::Key_PageUp || nToets == Qt::Key_PageDown) && pPagina
+        && (pS->m_nSoort == Soort::Pagina || pS->m_nSoort == Soort::Item)) {
+        const int nLaatste = m_doc.m_project.AantalKinderen() - 1;
+        const int i = nToets == Qt::Key_PageUp ? (bCtrl ? 0 : std::max(0, pPagina->m_nIndex - 1))
+                                               : (bCtrl ? nLaatste : std::min(nLaatste, pPagina->m_nIndex + 1));
+        m_doc.SetHuidigePagina(i);
+        update();
+        m_doc.UpdateAllViews(nullptr, Hint::SelectieOntwerp, pS);
+        return;
+    }
+    if (pS->m_nSoort != Soort::Item)
+        return QWidget::keyPressEvent(pEvent);
+    CDataItemVelden na = *pS;
+    const int n = qMax(1, pEvent->count());
+    if (!OntwerpBewerking::Toets(na, nToets, bShift, bCtrl, n, Ankers(true), Ankers(false)))
+        return QWidget::keyPressEvent(pEvent);
+    // Consecutive nudges of the item with the same key are one step.
+    const int nSamen = nToets ^ (bShift ? 0x1000000 : 0) ^ (bCtrl ? 0x2000000 : 0);
+    m_doc.WijzigVelden(*pS, na, Hint::PositieGrootte, QStringLiteral("verschuiven"), nSamen);
+    update();
 }
 
 void CZerbantikoView::resizeEvent(QResizeEvent*)
@@ -183,9 +493,10 @@ void CZerbantikoView::OnUpdate(QObject* pSender, int nHint, CDataItemBasis* pEle
     if (!pElement) {
         if (nHint != Hint::Uiterlijk)
             return;
+        m_bSlepen = false;
         // A new or opened project: everything is new.
         m_pPagina = nullptr;
-        m_markeringen.BeginPagina(0, nullptr);
+        m_markeringen.BeginPagina(nullptr, nullptr);
     } else if (nHint == Hint::Toegevoegd || nHint == Hint::SelectieOntwerp) {
         return;
     }

@@ -15,6 +15,8 @@ class CZerbantikoDoc;
 class CDataItemBasis;
 class CDataItemPagina;
 class IKlok;
+class QAction;
+class QMenu;
 
 // The editor's main view: the current page as the show will draw it, with
 // the design marks, or an overview of all pages while the project is selected.
@@ -42,6 +44,30 @@ public:
     // The overview shows at most nMaxRaster x nMaxRaster pages.
     static constexpr int nMaxRaster = 8;
 
+    // The editing commands the right-click menu offers, as the main window holds them.
+    struct SOpdrachten {
+        QAction* pEigenschappen = nullptr;
+        QAction* pKnippen = nullptr;
+        QAction* pKopieren = nullptr;
+        QAction* pPlakken = nullptr;
+        QAction* pVerwijderen = nullptr;
+        QAction* pPagina = nullptr;
+        QAction* pTekst = nullptr;
+        QAction* pAfbeelding = nullptr;
+        QAction* pKleurvlak = nullptr;
+    };
+    void SetOpdrachten(const SOpdrachten& opdrachten) { m_opdrachten = opdrachten; }
+    // The right-click menu at client point p, built fresh (after the press has selected).
+    QMenu* MaakContextMenu(const QPoint& p, QWidget* pOuder);
+
+    // What a press on the selected item grabbed: 0 the whole item, 1-8 a handle, -1 nothing.
+    int Greep() const { return m_nGreep; }
+    bool Sleept() const { return m_bSlepen; }
+    // The rubber band as drawn last, client coordinates.
+    const CRect& SleepRechthoek() const { return m_rectSleep; }
+    // How often the page was composed (the band is drawn without composing).
+    int Composities() const { return m_nComposities; }
+
 public slots:
     void OnUpdate(QObject* pSender, int nHint, CDataItemBasis* pElement);
 
@@ -49,8 +75,24 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void timerEvent(QTimerEvent* pEvent) override;
+    void mouseMoveEvent(QMouseEvent* pEvent) override;
+    void mousePressEvent(QMouseEvent* pEvent) override;
+    void mouseReleaseEvent(QMouseEvent* pEvent) override;
+    void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
+    void contextMenuEvent(QContextMenuEvent* pEvent) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
+    bool focusNextPrevChild(bool) override { return false; } // Tab belongs to the view
 
 private:
+    // A point of the client in page coordinates.
+    CPoint NaarPagina(const QPoint& p) const;
+    // The first index whose click rectangle holds the page point; -1 none.
+    int Raak(const CPoint& q) const;
+    int RaakGreep(const CDataItemBasis& item, const CPoint& q) const;
+    void ZetCursor(int nGreep);
+    void Druk(const QPoint& p);
+    std::vector<double> Ankers(bool bX) const;
+
     // The page or the overview, by the selection, into a bitmap of the output's size.
     bool TekenInhoud(QImage& bitmap);
     void TekenOverzicht(QImage& bitmap);
@@ -68,4 +110,14 @@ private:
     std::vector<CRect> m_aRectKlik;
     QBasicTimer m_klokTimer; // timer 112: clock texts tick
     int m_nLaatsteSeconde = -1;
+    SOpdrachten m_opdrachten;
+    QImage m_laatste; // the client as composed last; a drag draws its band over it
+    int m_nComposities = 0;
+    bool m_bSlepen = false;
+    QPoint m_ptNeer;
+    QPoint m_ptLaatst;
+    CRect m_rectStart; // the grabbed item's rectangle, client coordinates
+    CRect m_rectSleep;
+    int m_nHoverItem = -1;
+    int m_nGreep = -1;
 };

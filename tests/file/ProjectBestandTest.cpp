@@ -1,8 +1,10 @@
 #include "file/ProjectBestand.h"
 
 #include "file/ElementVelden.h"
+#include "model/Hints.h"
 #include "model/ProjectInhoud.h"
 #include "model/ZerbantikoDoc.h"
+#include "support/FakeMelder.h"
 #include "support/ProjectBytes.h"
 #include "support/QtPrinters.h"
 
@@ -16,6 +18,7 @@
 
 #include <csignal>
 #include <cstring>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -793,4 +796,101 @@ TEST(BestandLezen, WindowsPathsAreFoundAndSavedUnchanged)
     CProjectInhoud terug;
     ASSERT_TRUE(ProjectBestand::LeesBestand(strPad, terug).Gelukt());
     EXPECT_EQ(terug.project.GetKind(0)->m_strAfbeelding, strWindows) << "the stored path is never rewritten";
+}
+
+TEST(Ongedaan, EveryCommandUndoneAndRedoneGivesTheSameBytes)
+{
+    QTemporaryDir dir;
+    QImage foto(8, 8, QImage::Format_RGB32);
+    foto.fill(qRgb(1, 2, 3));
+    ASSERT_TRUE(foto.save(dir.filePath("foto.png")));
+    CFakeMelder melder; // says yes to the delete question
+    CZerbantikoDoc doc;
+    doc.SetMelder(&melder);
+    doc.NieuwDocument();
+    for (int p = 0; p < 3; ++p) {
+        doc.SelecteerElement(&doc.m_project);
+        CDataItemBasis* pPagina = doc.Invoegen(Soort::Pagina, 1);
+        pPagina->m_strAfbeelding = dir.filePath("foto.png");
+        pPagina->m_picture.Load(pPagina->m_strAfbeelding);
+        for (int i = 0; i < 3; ++i) {
+            doc.SelecteerElement(pPagina);
+            doc.Invoegen(Soort::Item, 1 + i);
+        }
+    }
+    using Stap = std::function<void()>;
+    auto pagina = [&](int i) { return doc.m_project.GetKind(i); };
+    const std::pair<const char*, Stap> aStappen[] = {
+        { "insert a page",
+            [&] {
+                doc.SelecteerElement(pagina(1));
+                doc.OnPaginaInvoegen();
+            } },
+        { "insert a text",
+            [&] {
+                doc.SelecteerElement(pagina(0));
+                doc.OnTekstInvoegen();
+            } },
+        { "copy and paste an item",
+            [&] {
+                doc.SelecteerElement(pagina(2)->GetKind(1));
+                doc.OnKopieren();
+                doc.OnPlakken();
+            } },
+        { "cut an item",
+            [&] {
+                doc.SelecteerElement(pagina(0)->GetKind(2));
+                doc.OnKnippen();
+            } },
+        { "delete a page with items and a picture",
+            [&] {
+                doc.SelecteerElement(pagina(1));
+                doc.OnVerwijderen();
+            } },
+        { "change fields",
+            [&] {
+                CDataItemVelden na = *pagina(0)->GetKind(0);
+                na.m_dAnkerX = 12.5;
+                na.m_strNaam = "verplaatst";
+                doc.WijzigVelden(*pagina(0)->GetKind(0), na, Hint::PositieGrootte, "verslepen");
+            } },
+    };
+    for (const auto& [szStap, stap] : aStappen) {
+        const QByteArray voor = ProjectBestand::Schrijf(doc);
+        const int nVoor = doc.Undo().count();
+        stap();
+        const QByteArray na = ProjectBestand::Schrijf(doc);
+        ASSERT_NE(voor, na) << szStap;
+        EXPECT_EQ(doc.Undo().count(), nVoor + 1) << szStap << ": one step";
+        doc.Undo().undo();
+        EXPECT_EQ(ProjectBestand::Schrijf(doc), voor) << szStap << " undone";
+        doc.Undo().redo();
+        EXPECT_EQ(ProjectBestand::Schrijf(doc), na) << szStap << " redone";
+    }
+    // The deleted page came back as the very same element, with its picture.
+    doc.Undo().undo();
+    doc.Undo().undo();
+    EXPECT_TRUE(pagina(1)->m_picture.IsLoaded());
+}
+
+TEST(Ongedaan, TheModifiedFlagFollowsTheSavedState)
+{
+    QTemporaryDir dir;
+    CZerbantikoDoc doc;
+    doc.NieuwDocument();
+    EXPECT_FALSE(doc.IsModified());
+    doc.OnPaginaInvoegen();
+    EXPECT_TRUE(doc.IsModified());
+    ASSERT_TRUE(ProjectBestand::Opslaan(doc, dir.filePath("a.zb")).Gelukt());
+    EXPECT_FALSE(doc.IsModified());
+    doc.OnTekstInvoegen();
+    EXPECT_TRUE(doc.IsModified());
+    doc.Undo().undo();
+    EXPECT_FALSE(doc.IsModified()) << "back at the saved state";
+    doc.Undo().undo();
+    EXPECT_TRUE(doc.IsModified()) << "before the saved state";
+    doc.Undo().redo();
+    EXPECT_FALSE(doc.IsModified());
+    doc.NieuwDocument();
+    EXPECT_EQ(doc.Undo().count(), 0) << "a new project starts a new history";
 }
