@@ -45,7 +45,17 @@ CSdlGeluidsmachine::CSdlGeluidsmachine(const QString& strApparaat, QObject* pOud
     QFile gong(QStringLiteral(":/geluid/gong.ogg"));
     if (gong.open(QIODevice::ReadOnly))
         m_gong = gong.readAll();
-    m_bSdl = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+}
+
+bool CSdlGeluidsmachine::StartSdl() const
+{
+    // Probing the audio drivers takes time; the program starts without it
+    // and does it at the first sound or device list.
+    if (!m_bSdlGeprobeerd) {
+        m_bSdlGeprobeerd = true;
+        m_bSdl = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    }
+    return m_bSdl;
 }
 
 CSdlGeluidsmachine::~CSdlGeluidsmachine()
@@ -58,7 +68,7 @@ CSdlGeluidsmachine::~CSdlGeluidsmachine()
 QStringList CSdlGeluidsmachine::Apparaten() const
 {
     QStringList a;
-    if (!m_bSdl)
+    if (!StartSdl())
         return a;
     // Counted anew each time: speakers and projectors come and go.
     const int n = SDL_GetNumAudioDevices(0);
@@ -86,7 +96,7 @@ bool CSdlGeluidsmachine::Open()
         Sluit();
     }
     m_bApparaatGewijzigd = false;
-    if (!m_bSdl)
+    if (!StartSdl())
         return false;
     const QByteArray naam = m_strApparaat.toUtf8();
     if (Mix_OpenAudioDevice(nFrequentie, AUDIO_S16SYS, nKanalen, nBuffer,

@@ -23,6 +23,7 @@ public:
 
     QStringList Apparaten() const override;
     void KiesApparaat(const QString& strApparaat) override;
+    // Whether an audio device could be opened (tried at the first sound).
     bool HeeftGeluid() const { return m_bOpen; }
 
     void SpeelItemGeluid(const QString& strPad, int nVolume) override;
@@ -41,6 +42,7 @@ protected:
     void timerEvent(QTimerEvent*) override;
 
 private:
+    bool StartSdl() const;
     bool Open();
     void Sluit();
     // Makes the music the current sound and starts it at fVolume.
@@ -49,7 +51,8 @@ private:
     void ZetMixVolume();
 
     QString m_strApparaat;
-    bool m_bSdl = false;
+    mutable bool m_bSdl = false;
+    mutable bool m_bSdlGeprobeerd = false;
     bool m_bOpen = false;
     bool m_bApparaatGewijzigd = false;
     QByteArray m_gong; // the built-in gong; the engine reads it in place
