@@ -63,11 +63,12 @@ protected:
     }
 
     const QSize ontwerpMaat { 1000, 563 };
+    // The doubles outlive the document, whose items may still hold their processes.
     CVasteKlok klok;
-    CZerbantikoDoc doc;
     CFakeMelder melder;
     CFakeStarter starter;
     CFakeGeluid geluid;
+    CZerbantikoDoc doc;
     CZerbantikoView view { doc, klok };
     std::unique_ptr<CShow> pShow = std::make_unique<CShow>(doc, klok, melder, starter, geluid);
 };

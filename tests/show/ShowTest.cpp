@@ -63,11 +63,12 @@ protected:
         show.Start();
     }
 
+    // The doubles outlive the document, whose items may still hold their processes.
     CVasteKlok klok;
-    CZerbantikoDoc doc;
     CFakeMelder melder;
     CFakeStarter starter;
     CFakeGeluid geluid;
+    CZerbantikoDoc doc;
     CShow show { doc, klok, melder, starter, geluid };
 };
 
