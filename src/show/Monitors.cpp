@@ -42,9 +42,42 @@ CMonitors::CMonitors()
         m_aMonitors.emplace_back(pScherm);
 }
 
+namespace {
+
+// The identity stored in m_strReserve2 starts with this, so that a text an
+// older program or another tool put there is never taken for one.
+const QString strIdentiteitKop = QStringLiteral("monitor:");
+
+} // namespace
+
+QString CMonitor::Identiteit() const
+{
+    if (!m_pScherm)
+        return {};
+    return QStringList { m_pScherm->manufacturer(), m_pScherm->model(), m_pScherm->serialNumber(), m_pScherm->name() }
+        .join(u'|');
+}
+
+void BewaarMonitorKeuze(CDataItemBasis& project, int nMonitor)
+{
+    project.m_nMonitor = nMonitor;
+    const CMonitors monitors;
+    if (nMonitor >= 1 && nMonitor <= monitors.GeefAantal())
+        project.m_strReserve2 = strIdentiteitKop + monitors.GeefMonitor(nMonitor - 1).Identiteit();
+    else if (project.m_strReserve2.startsWith(strIdentiteitKop))
+        project.m_strReserve2.clear(); // a text that is no identity of ours stays
+}
+
 CMonitor KiesMonitor(const CDataItemBasis& project)
 {
     const CMonitors monitors;
+    if (project.m_strReserve2.startsWith(strIdentiteitKop)) {
+        const QString strIdentiteit = project.m_strReserve2.mid(strIdentiteitKop.size());
+        for (int i = 0; i < monitors.GeefAantal(); ++i) {
+            if (monitors.GeefMonitor(i).Identiteit() == strIdentiteit)
+                return monitors.GeefMonitor(i);
+        }
+    }
     if (project.m_nMonitor >= 1 && project.m_nMonitor <= monitors.GeefAantal())
         return monitors.GeefMonitor(project.m_nMonitor - 1);
     return CMonitor();

@@ -22,6 +22,9 @@ public:
     bool IsHoofdbeeldscherm() const;
     // The platform's screen, for placing a window on it; null without screens.
     QScreen* Scherm() const { return m_pScherm; }
+    // Which physical screen this is, whatever port it hangs on: its maker,
+    // model, serial number and name.
+    QString Identiteit() const;
 
 private:
     QScreen* m_pScherm = nullptr;
@@ -40,9 +43,15 @@ private:
     std::vector<CMonitor> m_aMonitors;
 };
 
-// The project's monitor: number m_nMonitor (from 1) when that many exist,
-// else the primary monitor.
+// The project's monitor: the screen the project remembers (m_strReserve2,
+// see BewaarMonitorKeuze) when it is present, wherever it is in the order;
+// else number m_nMonitor (from 1) when that many exist, else the primary monitor.
 CMonitor KiesMonitor(const CDataItemBasis& project);
+
+// The user chose monitor nMonitor (0 automatic, k the k-th screen): the
+// number, and the screen's identity in the project's m_strReserve2, so the
+// show finds the projector again when the screens come in another order.
+void BewaarMonitorKeuze(CDataItemBasis& project, int nMonitor);
 
 // The texts of the project dialog's monitor list: "automatisch ..." first,
 // then, only with more than one monitor, "name (w x h)" with " (*)" for the primary one.

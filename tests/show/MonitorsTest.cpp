@@ -43,3 +43,29 @@ TEST(Monitors, ListTexts)
     EXPECT_EQ(f[3], "1920 x 1080 (Full HD)   ");
     EXPECT_EQ(f[9], "8192 x 4608 (8K)        ");
 }
+
+TEST(Monitors, TheRememberedScreenWinsOverItsNumber)
+{
+    // Chosen as the second screen (B); later the screens come in another
+    // order, or another count: the number would point elsewhere.
+    CDataItemProject project;
+    BewaarMonitorKeuze(project, 2);
+    EXPECT_EQ(project.m_nMonitor, 2);
+    EXPECT_TRUE(project.m_strReserve2.startsWith("monitor:"));
+    project.m_nMonitor = 1; // as if B now came first
+    EXPECT_EQ(KiesMonitor(project).GeefNaam(), "B") << "the identity decides";
+    project.m_nMonitor = 7;
+    EXPECT_EQ(KiesMonitor(project).GeefNaam(), "B");
+
+    project.m_strReserve2 = "monitor:Elders|Beamer|123|HDMI-9"; // not connected now
+    project.m_nMonitor = 2;
+    EXPECT_EQ(KiesMonitor(project).GeefNaam(), "B") << "then the number rule holds";
+    project.m_strReserve2 = "notitie van iemand anders";
+    project.m_nMonitor = 0;
+    EXPECT_EQ(KiesMonitor(project).GeefNaam(), "A") << "a text that is no identity is left alone";
+    BewaarMonitorKeuze(project, 0);
+    EXPECT_EQ(project.m_strReserve2, "notitie van iemand anders") << "and never overwritten by automatic";
+    BewaarMonitorKeuze(project, 2);
+    BewaarMonitorKeuze(project, 0);
+    EXPECT_TRUE(project.m_strReserve2.isEmpty()) << "automatic remembers no screen";
+}
