@@ -20,7 +20,7 @@ constexpr int nGraceMs = 500;
 constexpr int nPeilMs = 10;
 
 // A program started directly: QProcess owns and reaps it.
-class CProgramma : public IProces {
+class CProgramma final : public IProces {
 public:
     explicit CProgramma(std::unique_ptr<QProcess> pProces)
         : m_pProces(std::move(pProces))
@@ -52,7 +52,7 @@ private:
 
 // A default application started through GIO, known by its process id; we
 // reap it ourselves.
-class CToepassing : public IProces {
+class CToepassing final : public IProces {
 public:
     explicit CToepassing(GPid pid)
         : m_pid(pid)
