@@ -393,8 +393,11 @@ TEST_F(Editor, F5StartsTheShowAndShiftF5StopsIt)
     CMainFrame metShow(doc, melder, kiezer, klok, &show);
     EXPECT_FALSE(metShow.Actie(Opdracht::ShowStart)->isEnabled()) << "a project without pages";
     Doe(Opdracht::Pagina);
-    metShow.WerkOpdrachtenBij();
-    EXPECT_TRUE(metShow.Actie(Opdracht::ShowStart)->isEnabled());
+    EXPECT_TRUE(metShow.Actie(Opdracht::ShowStart)->isEnabled()) << "follows the document's changes";
+    frame->Boom()->setCurrentItem(ProjectNode());
+    EXPECT_TRUE(metShow.Actie(Opdracht::ShowStart)->isEnabled()) << "the project with a page";
+    frame->Boom()->setCurrentItem(ProjectNode()->child(0));
+    EXPECT_TRUE(metShow.Actie(Opdracht::ShowStart)->isEnabled()) << "a page chosen in the tree";
     EXPECT_FALSE(metShow.Actie(Opdracht::ShowStop)->isEnabled());
     metShow.Actie(Opdracht::ShowStart)->trigger();
     EXPECT_TRUE(show.Presentatie().isVisible());
