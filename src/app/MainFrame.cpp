@@ -106,7 +106,7 @@ CMainFrame::CMainFrame(
     });
     statusBar()->showMessage(strKlaar);
 
-    CViewBoom::SOpdrachten opdrachten;
+    SBewerkOpdrachten opdrachten;
     opdrachten.pEigenschappen = Actie(Opdracht::Eigenschappen);
     opdrachten.pKopieren = Actie(Opdracht::Kopieren);
     opdrachten.pKnippen = Actie(Opdracht::Knippen);
@@ -120,17 +120,7 @@ CMainFrame::CMainFrame(
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
     m_pBoom = new CViewBoom(m_doc, opdrachten, m_pSplitter);
     m_pOntwerp = new CZerbantikoView(m_doc, klok, m_pSplitter);
-    CZerbantikoView::SOpdrachten ontwerpOpdrachten;
-    ontwerpOpdrachten.pEigenschappen = Actie(Opdracht::Eigenschappen);
-    ontwerpOpdrachten.pKnippen = Actie(Opdracht::Knippen);
-    ontwerpOpdrachten.pKopieren = Actie(Opdracht::Kopieren);
-    ontwerpOpdrachten.pPlakken = Actie(Opdracht::Plakken);
-    ontwerpOpdrachten.pVerwijderen = Actie(Opdracht::Verwijderen);
-    ontwerpOpdrachten.pPagina = Actie(Opdracht::Pagina);
-    ontwerpOpdrachten.pTekst = Actie(Opdracht::Tekst);
-    ontwerpOpdrachten.pAfbeelding = Actie(Opdracht::Afbeelding);
-    ontwerpOpdrachten.pKleurvlak = Actie(Opdracht::Kleurvlak);
-    m_pOntwerp->SetOpdrachten(ontwerpOpdrachten);
+    m_pOntwerp->SetOpdrachten(opdrachten);
     m_pSplitter->addWidget(m_pBoom);
     m_pSplitter->addWidget(m_pOntwerp);
     m_pSplitter->setStretchFactor(1, 1);

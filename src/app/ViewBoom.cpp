@@ -58,7 +58,7 @@ QIcon MaakIcon(int n)
 
 } // namespace
 
-CViewBoom::CViewBoom(CZerbantikoDoc& doc, const SOpdrachten& opdrachten, QWidget* pOuder)
+CViewBoom::CViewBoom(CZerbantikoDoc& doc, const SBewerkOpdrachten& opdrachten, QWidget* pOuder)
     : QTreeWidget(pOuder)
     , m_doc(doc)
     , m_opdrachten(opdrachten)
@@ -231,10 +231,7 @@ QMenu* CViewBoom::MaakContextMenu(QWidget* pOuder)
     auto* pMenu = new QMenu(pOuder);
     // Entries carry the command's own action, enabled as the table says.
     auto voeg = [pMenu](QAction* pActie, const QString& strTekst, bool bAan) {
-        QAction* p = pMenu->addAction(strTekst);
-        p->setEnabled(bAan && pActie);
-        if (pActie)
-            QObject::connect(p, &QAction::triggered, pActie, &QAction::trigger);
+        VoegMenuOpdracht(*pMenu, pActie, strTekst, bAan);
     };
     const bool bEigenschappen = m_opdrachten.pEigenschappen && m_opdrachten.pEigenschappen->isEnabled();
     voeg(m_opdrachten.pEigenschappen, Tekst::Laad(21) + u' ' + pS->GetSoortNaam(), bEigenschappen);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "designer/BewerkOpdrachten.h"
+
 #include <QHash>
 #include <QIcon>
 #include <QTreeWidget>
@@ -14,20 +16,7 @@ class CViewBoom : public QTreeWidget {
     Q_OBJECT
 
 public:
-    // The editing commands the context menu offers, as the main window holds them.
-    struct SOpdrachten {
-        QAction* pEigenschappen = nullptr;
-        QAction* pKopieren = nullptr;
-        QAction* pKnippen = nullptr;
-        QAction* pPlakken = nullptr;
-        QAction* pVerwijderen = nullptr;
-        QAction* pPagina = nullptr;
-        QAction* pTekst = nullptr;
-        QAction* pAfbeelding = nullptr;
-        QAction* pKleurvlak = nullptr;
-    };
-
-    CViewBoom(CZerbantikoDoc& doc, const SOpdrachten& opdrachten, QWidget* pOuder = nullptr);
+    CViewBoom(CZerbantikoDoc& doc, const SBewerkOpdrachten& opdrachten, QWidget* pOuder = nullptr);
 
     // "name [1]" .. "name [9]", "name [0]" for the first ten items of a page, then the name alone.
     static QString NodeTekst(const CDataItemBasis& element);
@@ -53,7 +42,7 @@ private:
     void OnSelectieGewijzigd(QTreeWidgetItem* pNieuw);
 
     CZerbantikoDoc& m_doc;
-    SOpdrachten m_opdrachten;
+    SBewerkOpdrachten m_opdrachten;
     QHash<const CDataItemBasis*, QTreeWidgetItem*> m_knopen;
     bool m_bBezig = false; // while rebuilding, selection changes are not passed on
     QIcon m_aIcons[5];

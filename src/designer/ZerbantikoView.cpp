@@ -188,8 +188,7 @@ CPoint CZerbantikoView::NaarPagina(const QPoint& p) const
 int CZerbantikoView::Raak(const CPoint& q) const
 {
     for (size_t i = 0; i < m_aRectKlik.size(); ++i) {
-        const CRect& r = m_aRectKlik[i];
-        if (q.x >= r.left && q.x < r.right && q.y >= r.top && q.y < r.bottom)
+        if (m_aRectKlik[i].Contains(q))
             return int(i);
     }
     return -1;
@@ -202,8 +201,7 @@ int CZerbantikoView::RaakGreep(const CDataItemBasis& item, const CPoint& q) cons
         return -1;
     const auto& aGrepen = a[size_t(item.m_nIndex)].aRectGreep;
     for (size_t i = 0; i < aGrepen.size(); ++i) {
-        const CRect& r = aGrepen[i];
-        if (q.x >= r.left && q.x < r.right && q.y >= r.top && q.y < r.bottom)
+        if (aGrepen[i].Contains(q))
             return int(i) + 1;
     }
     return -1;
@@ -348,8 +346,7 @@ QMenu* CZerbantikoView::MaakContextMenu(const QPoint& p, QWidget* pOuder)
 {
     Druk(p);
     m_bSlepen = false;
-    const CRect& monitor = m_doc.m_project.m_rectMonitor;
-    if (p.x() < monitor.left || p.x() >= monitor.right || p.y() < monitor.top || p.y() >= monitor.bottom)
+    if (!m_doc.m_project.m_rectMonitor.Contains({ p.x(), p.y() }))
         return nullptr;
     CDataItemBasis* pS = m_doc.GetGeselecteerd();
     if (!pS)
@@ -358,16 +355,13 @@ QMenu* CZerbantikoView::MaakContextMenu(const QPoint& p, QWidget* pOuder)
     const CPoint q = NaarPagina(p);
     int k = -1;
     for (size_t i = 0; i < m_aRectItem.size() && k < 0; ++i) {
-        const CRect& r = m_aRectItem[i];
-        if (q.x >= r.left && q.x < r.right && q.y >= r.top && q.y < r.bottom)
+        if (m_aRectItem[i].Contains(q))
             k = int(i);
     }
     auto* pMenu = new QMenu(pOuder);
+    // Entries carry the command's own action, enabled as the table says.
     auto voeg = [pMenu](QAction* pActie, const QString& strTekst, bool bAan) {
-        QAction* p2 = pMenu->addAction(strTekst);
-        p2->setEnabled(bAan && pActie);
-        if (pActie)
-            QObject::connect(p2, &QAction::triggered, pActie, &QAction::trigger);
+        VoegMenuOpdracht(*pMenu, pActie, strTekst, bAan);
     };
     voeg(m_opdrachten.pEigenschappen, Tekst::Laad(21) + u' ' + pS->GetSoortNaam(), true);
     pMenu->addSeparator();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BewerkOpdrachten.h"
 #include "OntwerpGeometrie.h"
 #include "OntwerpMarkeringen.h"
 #include "model/Types.h"
@@ -44,19 +45,8 @@ public:
     // The overview shows at most nMaxRaster x nMaxRaster pages.
     static constexpr int nMaxRaster = 8;
 
-    // The editing commands the right-click menu offers, as the main window holds them.
-    struct SOpdrachten {
-        QAction* pEigenschappen = nullptr;
-        QAction* pKnippen = nullptr;
-        QAction* pKopieren = nullptr;
-        QAction* pPlakken = nullptr;
-        QAction* pVerwijderen = nullptr;
-        QAction* pPagina = nullptr;
-        QAction* pTekst = nullptr;
-        QAction* pAfbeelding = nullptr;
-        QAction* pKleurvlak = nullptr;
-    };
-    void SetOpdrachten(const SOpdrachten& opdrachten) { m_opdrachten = opdrachten; }
+    // The editing commands the right-click menu offers.
+    void SetOpdrachten(const SBewerkOpdrachten& opdrachten) { m_opdrachten = opdrachten; }
     // The right-click menu at client point p, built fresh (after the press has selected).
     QMenu* MaakContextMenu(const QPoint& p, QWidget* pOuder);
 
@@ -110,7 +100,7 @@ private:
     std::vector<CRect> m_aRectKlik;
     QBasicTimer m_klokTimer; // timer 112: clock texts tick
     int m_nLaatsteSeconde = -1;
-    SOpdrachten m_opdrachten;
+    SBewerkOpdrachten m_opdrachten;
     QImage m_laatste; // the client as composed last; a drag draws its band over it
     int m_nComposities = 0;
     bool m_bSlepen = false;

@@ -46,5 +46,6 @@ struct CRect {
     qint32 Width() const { return right - left; }
     qint32 Height() const { return bottom - top; }
     bool IsEmpty() const { return right <= left || bottom <= top; }
+    bool Contains(const CPoint& p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
     friend bool operator==(const CRect&, const CRect&) = default;
 };

@@ -238,12 +238,11 @@ CDataItemBasis* CWndPresentatie::Raak(const QPoint& pt, bool bAlleenMetOpdracht)
 {
     if (!m_pPagina)
         return nullptr;
-    const int x = pt.x() - m_rectUitvoer.left, y = pt.y() - m_rectUitvoer.top;
+    const CPoint q { pt.x() - m_rectUitvoer.left, pt.y() - m_rectUitvoer.top };
     const int n = std::min(m_pPagina->AantalKinderen(), int(m_aKlikvlak.size()));
     for (int i = 0; i < n; ++i) {
         CDataItemBasis* pItem = m_pPagina->GetKind(i);
-        const CRect& r = m_aKlikvlak[size_t(i)];
-        if (x < r.left || x >= r.right || y < r.top || y >= r.bottom)
+        if (!m_aKlikvlak[size_t(i)].Contains(q))
             continue;
         if (pItem->m_bKlikbaar && (!bAlleenMetOpdracht || !pItem->m_strOpdracht.isEmpty()))
             return pItem;
