@@ -6,6 +6,9 @@
 #include "Instellingen.h"
 #include "MainFrame.h"
 #include "designer/ZerbantikoView.h"
+#include "dialogs/EigenschappenDialogen.h"
+#include "dialogs/IGong.h"
+#include "dialogs/OpenBestandsDialoog.h"
 #include "model/ZerbantikoDoc.h"
 #include "render/Klok.h"
 #include "show/SdlGeluidsmachine.h"
@@ -49,6 +52,21 @@ private:
     bool m_bGemeld = false;
 };
 
+// The project dialog's gong buttons play through the show's sound.
+class CShowGong : public IGong {
+public:
+    explicit CShowGong(CShow& show)
+        : m_show(show)
+    {
+    }
+    void SpeelGong(bool bIngebouwd) override { m_show.SpeelGong(bIngebouwd); }
+    void StopGeluid() override { m_show.Geluid().StopHuidig(); }
+    bool GeluidLoopt() override { return m_show.Geluid().HuidigLoopt(); }
+
+private:
+    CShow& m_show;
+};
+
 } // namespace
 
 int StartEditor(QApplication& app, const QStringList& args)
@@ -73,8 +91,13 @@ int StartEditor(QApplication& app, const QStringList& args)
     CSysteemStarter starter;
     CSdlGeluidsmachine geluid(Instellingen::GeluidsApparaat());
     CShow show(doc, systeemKlok, melder, starter, geluid);
+    COpenBestandsDialoog openBestand;
+    CShowGong gong(show);
+    CEigenschappenDialogen dialogen(melder, openBestand, &gong);
+    doc.SetEigenschappenDialogen(&dialogen);
     CMainFrame frame(doc, melder, kiezer, systeemKlok, &show);
     melder.SetOuder(&frame);
+    dialogen.SetOuder(&frame);
     const QString strBestand = args.value(1);
     COpstartMeter meter(klok);
     if (qEnvironmentVariableIsSet("ZB_OPSTART_METEN"))

@@ -4,6 +4,8 @@
 #include "Hints.h"
 #include "ZerbantikoDoc.h"
 
+#include <algorithm>
+
 namespace {
 
 int HintToegevoegd(const CDataItemBasis& element)
@@ -93,6 +95,8 @@ void CVeldenCommando::Zet(const CDataItemVelden& velden)
     if (bAnderBeeld)
         m_element.m_picture.Load(m_doc.Zoeker().Zoek(velden.m_strAfbeelding));
     m_doc.UpdateAllViews(nullptr, m_nHint, &m_element);
+    for (int nHint : m_aExtraHints)
+        m_doc.UpdateAllViews(nullptr, nHint, &m_element);
 }
 
 void CVeldenCommando::redo()
@@ -112,4 +116,34 @@ bool CVeldenCommando::mergeWith(const QUndoCommand* pAnder)
         return false;
     m_na = p->m_na;
     return true;
+}
+
+CVerplaatsCommando::CVerplaatsCommando(
+    CZerbantikoDoc& doc, CDataItemBasis& container, int nVan, int nNaar, int nHint, const QString& strTekst)
+    : QUndoCommand(strTekst)
+    , m_doc(doc)
+    , m_container(container)
+    , m_nVan(nVan)
+    , m_nNaar(std::min(nNaar, container.AantalKinderen() - 1))
+    , m_nHint(nHint)
+{
+}
+
+void CVerplaatsCommando::Verplaats(int nVan, int nNaar)
+{
+    std::unique_ptr<CDataItemBasis> pKind = m_container.NeemKindWeg(nVan);
+    if (!pKind)
+        return;
+    m_container.VoegKindIn(nNaar, std::move(pKind));
+    m_doc.UpdateAllViews(nullptr, m_nHint, &m_container);
+}
+
+void CVerplaatsCommando::redo()
+{
+    Verplaats(m_nVan, m_nNaar);
+}
+
+void CVerplaatsCommando::undo()
+{
+    Verplaats(m_nNaar, m_nVan);
 }

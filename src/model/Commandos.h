@@ -5,6 +5,7 @@
 #include <QUndoCommand>
 
 #include <memory>
+#include <vector>
 
 class CDataItemBasis;
 class CZerbantikoDoc;
@@ -64,6 +65,9 @@ public:
     void undo() override;
     int id() const override { return m_nSamen; }
     bool mergeWith(const QUndoCommand* pAnder) override;
+    // Another hint the views get after the first, for a change that touches
+    // more than one aspect (a dialog session: appearance, styling and name).
+    void VoegHintToe(int nHint) { m_aExtraHints.push_back(nHint); }
 
 private:
     void Zet(const CDataItemVelden& velden);
@@ -73,5 +77,25 @@ private:
     CDataItemVelden m_voor;
     CDataItemVelden m_na;
     int m_nHint;
+    std::vector<int> m_aExtraHints;
     int m_nSamen;
+};
+
+// A page or item put in another place among its siblings.
+class CVerplaatsCommando : public QUndoCommand {
+public:
+    // nHint: what the views hear, with the container, after each move.
+    CVerplaatsCommando(
+        CZerbantikoDoc& doc, CDataItemBasis& container, int nVan, int nNaar, int nHint, const QString& strTekst);
+    void redo() override;
+    void undo() override;
+
+private:
+    void Verplaats(int nVan, int nNaar);
+
+    CZerbantikoDoc& m_doc;
+    CDataItemBasis& m_container;
+    int m_nVan;
+    int m_nNaar;
+    int m_nHint;
 };

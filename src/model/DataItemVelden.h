@@ -87,4 +87,6 @@ struct CDataItemVelden {
     BOOL m_bViewerOpen = 0;
     qint32 m_nPresentatievorm = 0;
     BOOL m_bInternTonen = 1;
+
+    friend bool operator==(const CDataItemVelden&, const CDataItemVelden&) = default;
 };

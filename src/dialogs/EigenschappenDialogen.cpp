@@ -1,0 +1,34 @@
+#include "EigenschappenDialogen.h"
+
+#include "DlgEigenschappenAfbeelding.h"
+#include "DlgEigenschappenKleurvlak.h"
+#include "DlgEigenschappenTekst.h"
+
+#include <memory>
+
+CEigenschappenDialogen::CEigenschappenDialogen(IMelder& melder, IOpenBestand& kiezer, IGong* pGong)
+    : m_melder(melder)
+    , m_kiezer(kiezer)
+    , m_pGong(pGong)
+{
+}
+
+int CEigenschappenDialogen::Toon(EigenschappenDialoog soort, CDataItemBasis& element, CZerbantikoDoc& doc)
+{
+    std::unique_ptr<QDialog> pDialoog;
+    switch (soort) {
+    case EigenschappenDialoog::Tekst:
+        pDialoog = std::make_unique<CDlgEigenschappenTekst>(element, doc, m_melder, m_kiezer, m_pOuder);
+        break;
+    case EigenschappenDialoog::Afbeelding:
+        pDialoog = std::make_unique<CDlgEigenschappenAfbeelding>(element, doc, m_melder, m_kiezer, m_pOuder);
+        break;
+    case EigenschappenDialoog::Kleurvlak:
+        pDialoog = std::make_unique<CDlgEigenschappenKleurvlak>(element, doc, m_melder, m_kiezer, m_pOuder);
+        break;
+    case EigenschappenDialoog::Pagina:
+    case EigenschappenDialoog::Project:
+        return 0;
+    }
+    return pDialoog->exec() == QDialog::Accepted ? 1 : 0;
+}

@@ -1,0 +1,28 @@
+#include "OpenBestandsDialoog.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+QString COpenBestandsDialoog::QtFilter(const QString& strFilter)
+{
+    const QStringList aDelen = strFilter.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    QStringList aFilters;
+    for (qsizetype i = 0; i + 1 < aDelen.size(); i += 2) {
+        // Qt takes the patterns from between the brackets of the description.
+        QString strPatronen = aDelen[i + 1];
+        strPatronen.replace(QLatin1Char(';'), QLatin1Char(' '));
+        QString strNaam = aDelen[i];
+        const qsizetype nHaak = strNaam.indexOf(QLatin1Char('('));
+        if (nHaak >= 0)
+            strNaam.truncate(nHaak);
+        aFilters << strNaam.trimmed() + QStringLiteral(" (") + strPatronen.simplified() + QLatin1Char(')');
+    }
+    return aFilters.join(QStringLiteral(";;"));
+}
+
+QString COpenBestandsDialoog::Kies(QWidget* pOuder, const QString& strBegin, const QString& strFilter)
+{
+    const QFileInfo begin(strBegin);
+    const QString strMap = strBegin.isEmpty() ? QString() : begin.absoluteFilePath();
+    return QFileDialog::getOpenFileName(pOuder, QString(), strMap, QtFilter(strFilter));
+}
