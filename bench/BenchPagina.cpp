@@ -81,6 +81,42 @@ void BM_ZwarePagina2MP(benchmark::State& state)
 }
 BENCHMARK(BM_ZwarePagina2MP)->Args({ 1920, 1080 })->Args({ 3840, 2160 })->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Dragging a "Dekking" slider in a property dialog: every step repaints the
+// page with another opacity of the colour layer over a 24-megapixel photo
+// (the page's layer, or the layer of an image item on it).
+void Verschuif(benchmark::State& state, bool bPagina)
+{
+    const int W = int(state.range(0)), H = int(state.range(1));
+    auto p = ZwarePagina(6000, 4000);
+    p->project.m_sizeDoel = { W, H };
+    CDataItemBasis* pItem = p->pPagina->GetKind(10); // an image
+    pItem->m_bKleurvlak = 1;
+    const CSysteemKlok klok;
+    CPaginaTekenaar tekenaar(CPaginaTekenaar::Variant::Ontwerp, klok);
+    QImage beeld(W, H, QImage::Format_RGB32);
+    tekenaar.DrawPage(beeld, *p->pPagina, nullptr);
+    int nStap = 0;
+    for (auto _ : state) {
+        const int nDekking = 1 + nStap++ % 100;
+        (bPagina ? p->pPagina->m_nDekkingKleurlaag : pItem->m_nDekkingKleurlaag) = nDekking;
+        tekenaar.DrawPage(beeld, *p->pPagina);
+        benchmark::ClobberMemory();
+    }
+    state.counters["schalingen"] = double(CGeschaaldeAfbeeldingen::Instance().Schalingen());
+}
+
+void BM_DekkingSchuifPagina(benchmark::State& state)
+{
+    Verschuif(state, true);
+}
+BENCHMARK(BM_DekkingSchuifPagina)->Args({ 1600, 900 })->Args({ 1920, 1080 })->Unit(benchmark::kMillisecond);
+
+void BM_DekkingSchuifAfbeelding(benchmark::State& state)
+{
+    Verschuif(state, false);
+}
+BENCHMARK(BM_DekkingSchuifAfbeelding)->Args({ 1600, 900 })->Args({ 1920, 1080 })->Unit(benchmark::kMillisecond);
+
 // 100 items naming one 24-megapixel photo hold one decoded copy.
 void BM_HonderdMaalDezelfdeFoto(benchmark::State& state)
 {

@@ -12,11 +12,20 @@ namespace {
 // overview's 64 thumbnails with their images beside the page on show.
 constexpr qint64 nMaxBytes = 512ll * 1024 * 1024;
 constexpr qsizetype nMaxIngangen = 1024;
+// Copies with a colour layer mixed in: a dragged opacity slider makes a new
+// one at every step, so only the latest few are kept.
+constexpr qsizetype nMaxMetLaag = 8;
+
+// A layer of opacity 0 is no layer, whatever its colour: one key for both.
+CGeschaaldeAfbeeldingen::SLaag Zonder(const CGeschaaldeAfbeeldingen::SLaag& laag)
+{
+    return laag.nAlpha > 0 ? laag : CGeschaaldeAfbeeldingen::SLaag {};
+}
 
 } // namespace
 
 CGeschaaldeAfbeeldingen::CGeschaaldeAfbeeldingen()
-    : m_cache(nMaxIngangen, nMaxBytes, 0)
+    : m_cache(nMaxIngangen, nMaxBytes, nMaxMetLaag)
 {
 }
 
@@ -46,25 +55,39 @@ QImage CGeschaaldeAfbeeldingen::Schaal(const QImage& beeld, const QRect& bron, c
 }
 
 const QImage& CGeschaaldeAfbeeldingen::Geschaald(
-    const QImage& beeld, const QRect& bron, const QSize& grootte, const SLaag& laag)
+    const QImage& beeld, const QRect& bron, const QSize& grootte, const SLaag& laagGevraagd)
 {
+    const SLaag laag = Zonder(laagGevraagd);
     const SSleutel sleutel { beeld.cacheKey(), bron, grootte, laag };
     if (const QImage* p = m_cache.Zoek(sleutel))
         return *p;
     const std::shared_future<QImage> onderweg = m_onderweg.take(sleutel);
-    QImage geschaald;
     if (onderweg.valid()) {
-        geschaald = onderweg.get(); // waits when a worker is still at it
-    } else {
-        ++m_nSchalingen;
-        geschaald = Schaal(beeld, bron, grootte, laag);
+        QImage geschaald = onderweg.get(); // waits when a worker is still at it
+        const qint64 nBytes = geschaald.sizeInBytes();
+        return m_cache.Voeg(sleutel, std::move(geschaald), nBytes);
     }
+    if (laag.nAlpha > 0) {
+        // Another layer over the same picture is mixed into the scaled copy
+        // without it, which is kept: a new opacity never rescales the photo.
+        QImage gemengd = Geschaald(beeld, bron, grootte, SLaag {});
+        if (gemengd.format() == QImage::Format_RGB32) {
+            gemengd.detach();
+            Mengen::MengKleur(gemengd, gemengd.rect(), laag.clr, laag.nAlpha);
+        }
+        const qint64 nBytes = gemengd.sizeInBytes();
+        return m_cache.Voeg(sleutel, std::move(gemengd), nBytes, true);
+    }
+    ++m_nSchalingen;
+    QImage geschaald = Schaal(beeld, bron, grootte, laag);
     const qint64 nBytes = geschaald.sizeInBytes();
     return m_cache.Voeg(sleutel, std::move(geschaald), nBytes);
 }
 
-void CGeschaaldeAfbeeldingen::Bereid(const QImage& beeld, const QRect& bron, const QSize& grootte, const SLaag& laag)
+void CGeschaaldeAfbeeldingen::Bereid(
+    const QImage& beeld, const QRect& bron, const QSize& grootte, const SLaag& laagGevraagd)
 {
+    const SLaag laag = Zonder(laagGevraagd);
     if (beeld.isNull() || bron.isEmpty() || grootte.isEmpty())
         return;
     Oogst();

@@ -97,3 +97,18 @@ TEST_F(Voorbereiding, ThePictureMayGoWhileItIsPrepared)
     cache.WachtOpVoorbereiding();
     EXPECT_TRUE(cache.Klaar());
 }
+
+TEST_F(Voorbereiding, AnotherLayerOpacityNeverRescales)
+{
+    const QImage eerste = Teken();
+    const qint64 nSchalingen = cache.Schalingen();
+    for (int nDekking : { 31, 45, 80, 0, 30 }) {
+        pagina->m_nDekkingKleurlaag = nDekking;
+        Teken();
+    }
+    EXPECT_EQ(cache.Schalingen(), nSchalingen) << "a slider step mixes the kept scaled copy";
+    EXPECT_EQ(Teken(), eerste) << "and gives the same pixels as before";
+    pagina->m_nDekkingKleurlaag = 60;
+    const QImage meer = Teken();
+    EXPECT_NE(meer.pixel(5, 5), eerste.pixel(5, 5)) << "a stronger layer shows";
+}
