@@ -71,11 +71,19 @@ private:
 
 } // namespace
 
+namespace {
+constexpr int nZichtbareTekens = 24;
+} // namespace
+
 CLettertypeLijst::CLettertypeLijst(QWidget* pOuder)
     : QComboBox(pOuder)
 {
     auto* pTekenaar = new CLettertypeTekenaar(this);
     setItemDelegate(pTekenaar);
+    // Sized by a name length, not by measuring every face's entry: with a
+    // thousand faces that measuring alone took most of a dialog's opening.
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(nZichtbareTekens);
     QStringList aNamen = QFontDatabase::families();
     aNamen.sort(Qt::CaseInsensitive);
     for (const QString& strNaam : aNamen) {
