@@ -1,5 +1,6 @@
 #include "ViewBoom.h"
 
+#include "designer/ElementIconen.h"
 #include "model/Hints.h"
 #include "model/Teksten.h"
 #include "model/ZerbantikoDoc.h"
@@ -8,55 +9,6 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QPainter>
-
-namespace {
-
-// The node pictures: project, page, text, image, colour area.
-QIcon MaakIcon(int n)
-{
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    switch (n) {
-    case 0: // a stack of pages
-        p.setPen(QColor(60, 60, 60));
-        p.setBrush(QColor(250, 230, 150));
-        p.drawRect(4, 1, 10, 10);
-        p.drawRect(1, 4, 10, 10);
-        break;
-    case 1: // a screen
-        p.setPen(QColor(40, 40, 40));
-        p.setBrush(QColor(70, 120, 200));
-        p.drawRect(1, 2, 13, 10);
-        p.drawLine(5, 14, 10, 14);
-        break;
-    case 2: { // the letter T
-        QFont f = p.font();
-        f.setPixelSize(14);
-        f.setBold(true);
-        p.setFont(f);
-        p.setPen(QColor(30, 30, 30));
-        p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("T"));
-        break;
-    }
-    case 3: // a landscape
-        p.setPen(QColor(40, 40, 40));
-        p.setBrush(QColor(150, 200, 250));
-        p.drawRect(1, 2, 13, 11);
-        p.setBrush(QColor(60, 150, 60));
-        p.setPen(Qt::NoPen);
-        p.drawPolygon(QPolygon({ QPoint(2, 13), QPoint(7, 6), QPoint(14, 13) }));
-        break;
-    default: // a colour area
-        p.setPen(QColor(40, 40, 40));
-        p.setBrush(QColor(220, 70, 50));
-        p.drawEllipse(1, 1, 13, 13);
-        break;
-    }
-    return QIcon(pm);
-}
-
-} // namespace
 
 CViewBoom::CViewBoom(CZerbantikoDoc& doc, const SBewerkOpdrachten& opdrachten, QWidget* pOuder)
     : QTreeWidget(pOuder)
@@ -73,8 +25,8 @@ CViewBoom::CViewBoom(CZerbantikoDoc& doc, const SBewerkOpdrachten& opdrachten, Q
     header()->setStretchLastSection(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    for (int i = 0; i < 5; ++i)
-        m_aIcons[i] = MaakIcon(i);
+    for (int i = 0; i < ElementIconen::Aantal; ++i)
+        m_aIcons[i] = ElementIconen::Icoon(i);
     connect(this, &QTreeWidget::currentItemChanged, this,
         [this](QTreeWidgetItem* pNieuw, QTreeWidgetItem*) { OnSelectieGewijzigd(pNieuw); });
     connect(&m_doc, &CZerbantikoDoc::updateAllViews, this, &CViewBoom::OnUpdate);
@@ -104,10 +56,7 @@ QTreeWidgetItem* CViewBoom::MaakNode(CDataItemBasis& element, QTreeWidgetItem* p
 {
     auto* pNode = new QTreeWidgetItem;
     ZetTekst(pNode, element);
-    const int nIcon = element.m_nSoort == Soort::Project ? 0
-        : element.m_nSoort == Soort::Pagina              ? 1
-                                                         : qBound(2, element.m_nItemSoort + 2, 4);
-    pNode->setIcon(0, m_aIcons[nIcon]);
+    pNode->setIcon(0, m_aIcons[ElementIconen::Voor(element)]);
     pNode->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(&element)));
     if (pOuderNode)
         pOuderNode->addChild(pNode);

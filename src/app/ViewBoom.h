@@ -1,6 +1,7 @@
 #pragma once
 
 #include "designer/BewerkOpdrachten.h"
+#include "designer/ElementIconen.h"
 
 #include <QHash>
 #include <QIcon>
@@ -45,5 +46,5 @@ private:
     SBewerkOpdrachten m_opdrachten;
     QHash<const CDataItemBasis*, QTreeWidgetItem*> m_knopen;
     bool m_bBezig = false; // while rebuilding, selection changes are not passed on
-    QIcon m_aIcons[5];
+    QIcon m_aIcons[ElementIconen::Aantal];
 };

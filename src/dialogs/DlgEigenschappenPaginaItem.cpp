@@ -6,6 +6,7 @@
 #include "IOpenBestand.h"
 #include "KleurKnop.h"
 #include "LettertypeLijst.h"
+#include "Tooltips.h"
 #include "model/Commandos.h"
 #include "model/DataItemPaginaItem.h"
 #include "model/FileKind.h"
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QToolButton>
+#include <QTreeWidget>
 
 const QColor CDlgEigenschappenPaginaItem::clrBekend(0, 0, 255);
 const QColor CDlgEigenschappenPaginaItem::clrFout(255, 0, 0);
@@ -42,48 +44,6 @@ const char* const szFilterAfbeelding
 
 const char* const szZonderNaam = "Zonder naam (label) is dit item niet zichtbaar op het scherm. Dit kunt u ook "
                                  "bereiken door de optie \"Actief\"uit te zetten.";
-
-// Tooltips of the controls every property dialog may hold.
-constexpr CVeldenDialoog::STooltip aTooltips[] = {
-    { "naam", "Voer hier de naam (identificatie) van deze pagina van het project in" },
-    { "aantekeningen", "Hier kunt u een toelichting of aantekening voor uzelf invullen" },
-    { "achtergrondKleur", "Selecteer de kleur voor de achtergrond" },
-    { "vlakKleur", "Selecteer de kleur voor de achtergrond" },
-    { "vlakDekking", "Geef aan hoe sterk de bedekking van de achtergrond met deze effen kleur moet zijn (0 - 100%)" },
-    { "kleurlaagDekking",
-        "Geef aan hoe sterk de bedekking van de achtergrond met deze effen kleur moet zijn (0 - 100%)" },
-    { "randDekking", "Geef aan hoe sterk de bedekking van de achtergrond met deze effen kleur moet zijn (0 - 100%)" },
-    { "kiesAfbeelding", "Kies de afbeelding die u als achtergrond voor deze pagina wilt gebruiken" },
-    { "wisAfbeelding", "Maak de selectie van de achtergrondafbeelding ongedaan" },
-    { "manierVanTonen", "Selecteer hoe de achtergrondafbeelding in de pagina getoond moet worden" },
-    { "kleurlaagKleur", "Selecteer de kleur om als kleurfilter over de afbeelding heen te tonen" },
-    { "randKleur",
-        "Selecteer de kleur die gebruikt moet worden voor de selectie-indicatie (bij gebruik van "
-        "presenter/toetsenbord)" },
-    { "randbreedte",
-        "Geef aan hoe groot/dik de indicatie moet zijn voor de selectie-indicatie (bij gebruik van "
-        "presenter/toetsenbord)" },
-    { "clipping", "Geeft aan of er items buiten de afbeelding getoond en gebruikt mogen worden" },
-    { "klikgebieden",
-        "Geef aan of de klikbare gebieden met een kader getoond moeten worden in het presentatiescherm en het "
-        "voorbeeldvenster" },
-    { "ankerpunten", "Geef aan of de ankerpunten van de items in het voorbeeldvenster getoond moeten worden" },
-    { "selectiePositie",
-        "Seelcteer de positie waar de selectie-indicatie (bij gebruik van presenter/toetsenbord) getoond moet "
-        "worden" },
-    { "monitor", "Selecteer de monitor waar het presentatiescherm getoond moet worden" },
-    { "doelformaat", "Selecteer de resolutie waar het programma mee moet rekenen" },
-    { "presentatiegedrag", "Selecteer de gewenste werking van het presentatiescherm" },
-    { "kiesGong", "Selecteer een bestand om als \"gong\" te gebruiken" },
-    { "startGong", "Start de weeergave van de \"gong\"" },
-    { "stopGong", "Stop de weergave van de \"gong\"" },
-    { "wisGong", "Maak de selectie van het gekozen bestand voor de \"gong\" ongedaan" },
-    { "toetsenbord",
-        "Geef aan of u gebruik wilt kunnen maken van een presenter of toetsenbord bij de bediening van het "
-        "presentatiescherm" },
-    { "autoVolgende", "Geef aan of in het presentatiescherm automatisch het volgende item geselecteerd moet worden" },
-    { "presenter", "Selecteer aan welk type presenter u gebruikt en hoe Zerbantiko daarop moet reageren" },
-};
 
 // The new-item name of each item type; a name that begins with it gives way
 // to the title of a chosen file.
@@ -158,19 +118,9 @@ void CDlgEigenschappenPaginaItem::Open(std::span<const SKoppeling> aTabel)
 {
     setWindowTitle(QStringLiteral("Eigenschappen ") + m_pElement->GetSoortNaam());
     ZetIconen();
-    ZetTooltips(aTooltips);
+    ZetTooltips(Tooltips());
     MaakKoppenVet();
-    VulLijst("weergave", { "Beeldverhouding behouden", "Uitvullen (stretch)", "Uitvullen (zoom vanuit het midden)" });
-    VulLijst(
-        "manierVanTonen", { "Beeldverhouding behouden", "Uitvullen (stretch)", "Uitvullen (zoom vanuit het midden)" });
-    VulLijst("vorm", { "Rechthoek", "Vierkant", "Ellips", "Cirkel" });
-    if (m_pElement->m_nItemSoort == ItemSoort::Tekst)
-        VulLijst("kleurvlakMaat",
-            { "Grootte van het tekstvak", "Hoogte van het tekstvlak, over de volle breedte van het scherm",
-                "Breedte van het tekstvlak, over de volle hoogte van het scherm" });
-    else
-        VulLijst(
-            "kleurvlakMaat", { "kleurvlak afbeelding", "kleurvlak afbeelding hoogte", "kleurvlak afbeelding breedte" });
+    VulVasteLijsten(m_pElement->m_nItemSoort);
     VulSprong();
     if (auto* pLijst = Control<CLettertypeLijst>("lettertype"); pLijst && pLijst->count() > 0)
         pLijst->setCurrentIndex(0);
@@ -493,8 +443,76 @@ void CDlgEigenschappenPaginaItem::WerkBedieningBij()
             bIndividueel && e.m_bKleurvlak);
     }
     WerkActieBij();
+    WerkLijstKnoppenBij();
     KleurPaden();
     update();
+}
+
+void CDlgEigenschappenPaginaItem::OpenLijst(int nHint)
+{
+    m_pLijst = Control<QTreeWidget>("lijst");
+    if (!m_pLijst)
+        return;
+    m_nLijstHint = nHint;
+    m_pLijst->setRootIsDecorated(false);
+    m_pLijst->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pLijst->setSelectionBehavior(QAbstractItemView::SelectRows);
+    VulRijen();
+    connect(m_pLijst, &QTreeWidget::itemSelectionChanged, this, &CDlgEigenschappenPaginaItem::WerkBedieningBij);
+    const std::pair<const char*, Verplaatsing> aKnoppen[] = {
+        { "naarBoven", Verplaatsing::Top },
+        { "omhoog", Verplaatsing::Omhoog },
+        { "omlaag", Verplaatsing::Omlaag },
+        { "naarOnder", Verplaatsing::Onder },
+    };
+    for (const auto& [szNaam, verplaatsing] : aKnoppen)
+        if (auto* pKnop = Control<QAbstractButton>(szNaam))
+            connect(pKnop, &QAbstractButton::clicked, this, [this, v = verplaatsing] { Verplaats(v); });
+    WerkLijstKnoppenBij();
+}
+
+int CDlgEigenschappenPaginaItem::GeselecteerdeRij() const
+{
+    if (!m_pLijst)
+        return -1;
+    const QList<QTreeWidgetItem*> aRijen = m_pLijst->selectedItems();
+    return aRijen.isEmpty() ? -1 : m_pLijst->indexOfTopLevelItem(aRijen.front());
+}
+
+void CDlgEigenschappenPaginaItem::WerkLijstKnoppenBij()
+{
+    if (!m_pLijst)
+        return;
+    const int s = GeselecteerdeRij();
+    const int n = m_pElement->AantalKinderen();
+    ZetIngeschakeld({ "naarBoven", "omhoog" }, s > 0);
+    ZetIngeschakeld({ "omlaag", "naarOnder" }, s >= 0 && s < n - 1);
+}
+
+void CDlgEigenschappenPaginaItem::Verplaats(Verplaatsing verplaatsing)
+{
+    const int s = GeselecteerdeRij();
+    const int n = m_pElement->AantalKinderen();
+    const bool bOmhoog = verplaatsing == Verplaatsing::Top || verplaatsing == Verplaatsing::Omhoog;
+    if (bOmhoog ? (s < 1 || s >= n) : (s < 0 || s >= n - 1))
+        return;
+    const int nNaar = verplaatsing == Verplaatsing::Top ? 0
+        : verplaatsing == Verplaatsing::Omhoog          ? s - 1
+        : verplaatsing == Verplaatsing::Omlaag          ? s + 1
+                                                        : n - 1;
+    if (verplaatsing == Verplaatsing::Top) {
+        // The selection indicator starts again at the first item; Annuleren keeps that.
+        m_pElement->m_nSelectieItem = m_kopie.m_nSelectieItem = 0;
+        m_pElement->m_bSelectieZichtbaar = m_kopie.m_bSelectieZichtbaar = 0;
+    }
+    m_pDocument->Undo().push(
+        new CVerplaatsCommando(*m_pDocument, *m_pElement, s, nNaar, m_nLijstHint, QStringLiteral("Verplaatsen")));
+    Gewijzigd();
+    m_pLijst->clear();
+    VulRijen();
+    if (QTreeWidgetItem* pRij = m_pLijst->topLevelItem(nNaar))
+        pRij->setSelected(true);
+    WerkBedieningBij();
 }
 
 void CDlgEigenschappenPaginaItem::WerkActieBij()
@@ -667,6 +685,9 @@ void CDlgEigenschappenPaginaItem::accept()
 {
     WisselUit(true);
     const CDataItemVelden& na = *m_pElement;
+    // Where the element was last drawn is the composer's business, not an edit.
+    m_kopie.m_rectScherm = na.m_rectScherm;
+    m_kopie.m_rectAchtergrondBeeld = na.m_rectAchtergrondBeeld;
     if (!(na == m_kopie)) {
         // The whole session as one step: undo gives back what the dialog found.
         auto* pCommando = new CVeldenCommando(*m_pDocument, *m_pElement, m_kopie, na, Hint::Uiterlijk,
@@ -683,6 +704,8 @@ void CDlgEigenschappenPaginaItem::reject()
 {
     Ontkoppel();
     const bool bAnderBeeld = m_pElement->m_strAfbeelding != m_kopie.m_strAfbeelding;
+    m_kopie.m_rectScherm = m_pElement->m_rectScherm;
+    m_kopie.m_rectAchtergrondBeeld = m_pElement->m_rectAchtergrondBeeld;
     static_cast<CDataItemVelden&>(*m_pElement) = m_kopie;
     if (bAnderBeeld)
         LaadBeeld(*m_pElement, *m_pDocument);

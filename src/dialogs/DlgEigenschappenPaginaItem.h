@@ -8,6 +8,7 @@
 class CDataItemBasis;
 class CZerbantikoDoc;
 class IOpenBestand;
+class QTreeWidget;
 
 // The property dialogs of the project, a page and the three kinds of item.
 // They edit the element itself: each change is written into it at once and
@@ -47,6 +48,18 @@ protected:
     // The "Kies" of a picture (image item, page background).
     void KiesAfbeelding();
     void WisAfbeelding();
+    // Whether what the dialog started (a program, a sound) still runs.
+    virtual bool ActieLoopt() const;
+
+    // The list of the element's children (a page's items, the project's
+    // pages) with "Top", "Up", "Down" and "Bottom" beside it. Moves take
+    // effect at once, each one a step on the undo stack of its own; the
+    // views get nHint with the element.
+    void OpenLijst(int nHint);
+    // Fills the list's rows from the children, in order.
+    virtual void VulRijen() { }
+    QTreeWidget* Lijst() const { return m_pLijst; }
+    int GeselecteerdeRij() const;
 
     CDataItemBasis* m_pElement;
     CZerbantikoDoc* m_pDocument;
@@ -73,9 +86,13 @@ private:
     void StopActie();
     void NaarStandaard();
     void Peil();
-    bool ActieLoopt() const;
+    enum class Verplaatsing { Top, Omhoog, Omlaag, Onder };
+    void Verplaats(Verplaatsing verplaatsing);
+    void WerkLijstKnoppenBij();
     void WerkAnkerBeeldBij();
     bool eventFilter(QObject* pObject, QEvent* pEvent) override;
 
     QSet<const QObject*> m_bewerkt; // fields edited since they got the focus
+    QTreeWidget* m_pLijst = nullptr;
+    int m_nLijstHint = 0;
 };

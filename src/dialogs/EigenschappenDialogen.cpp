@@ -2,6 +2,8 @@
 
 #include "DlgEigenschappenAfbeelding.h"
 #include "DlgEigenschappenKleurvlak.h"
+#include "DlgEigenschappenPagina.h"
+#include "DlgEigenschappenProject.h"
 #include "DlgEigenschappenTekst.h"
 
 #include <memory>
@@ -27,8 +29,11 @@ int CEigenschappenDialogen::Toon(EigenschappenDialoog soort, CDataItemBasis& ele
         pDialoog = std::make_unique<CDlgEigenschappenKleurvlak>(element, doc, m_melder, m_kiezer, m_pOuder);
         break;
     case EigenschappenDialoog::Pagina:
+        pDialoog = std::make_unique<CDlgEigenschappenPagina>(element, doc, m_melder, m_kiezer, m_pOuder);
+        break;
     case EigenschappenDialoog::Project:
-        return 0;
+        pDialoog = std::make_unique<CDlgEigenschappenProject>(element, doc, m_melder, m_kiezer, m_pGong, m_pOuder);
+        break;
     }
     return pDialoog->exec() == QDialog::Accepted ? 1 : 0;
 }

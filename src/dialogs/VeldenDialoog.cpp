@@ -143,6 +143,21 @@ void CVeldenDialoog::VulLijst(const char* szControl, std::initializer_list<const
         pLijst->addItem(QString::fromUtf8(sz));
 }
 
+void CVeldenDialoog::VulVasteLijsten(int nItemSoort)
+{
+    VulLijst("weergave", { "Beeldverhouding behouden", "Uitvullen (stretch)", "Uitvullen (zoom vanuit het midden)" });
+    VulLijst(
+        "manierVanTonen", { "Beeldverhouding behouden", "Uitvullen (stretch)", "Uitvullen (zoom vanuit het midden)" });
+    VulLijst("vorm", { "Rechthoek", "Vierkant", "Ellips", "Cirkel" });
+    if (nItemSoort == ItemSoort::Tekst)
+        VulLijst("kleurvlakMaat",
+            { "Grootte van het tekstvak", "Hoogte van het tekstvlak, over de volle breedte van het scherm",
+                "Breedte van het tekstvlak, over de volle hoogte van het scherm" });
+    else
+        VulLijst(
+            "kleurvlakMaat", { "kleurvlak afbeelding", "kleurvlak afbeelding hoogte", "kleurvlak afbeelding breedte" });
+}
+
 bool CVeldenDialoog::DoetMee(const SControl& control) const
 {
     const Gedrag g = control.pKoppeling->gedrag;
@@ -174,7 +189,8 @@ void CVeldenDialoog::Wissel(const SControl& control, bool bOpslaan, bool& bGeluk
 {
     CDataItemVelden& v = *m_pVelden;
     QWidget* p = control.pWidget;
-    const Gedrag gedrag = control.pKoppeling->gedrag;
+    const Gedrag gedrag
+        = m_bStriktRand && control.pKoppeling->gedrag == Gedrag::Rand ? Gedrag::Strikt : control.pKoppeling->gedrag;
     std::visit(
         [&](auto pVeld) {
             auto& veld = v.*pVeld;
@@ -240,8 +256,12 @@ void CVeldenDialoog::Wissel(const SControl& control, bool bOpslaan, bool& bGeluk
                 } else if (auto* pVink = qobject_cast<QCheckBox*>(p)) {
                     bOpslaan ? void(veld = pVink->isChecked() ? 1 : 0) : pVink->setChecked(veld != 0);
                 } else if (auto* pLijst = qobject_cast<QComboBox*>(p)) {
-                    bOpslaan ? void(veld = pLijst->currentIndex())
-                             : pLijst->setCurrentIndex(veld >= 0 && veld < pLijst->count() ? veld : -1);
+                    // A stored value without an entry (a monitor of another
+                    // computer) shows no choice and is kept as it is.
+                    if (!bOpslaan)
+                        pLijst->setCurrentIndex(veld >= 0 && veld < pLijst->count() ? veld : -1);
+                    else if (pLijst->currentIndex() >= 0)
+                        veld = pLijst->currentIndex();
                 } else if (auto* pSchuif = qobject_cast<QSlider*>(p)) {
                     bOpslaan ? void(veld = pSchuif->value()) : pSchuif->setValue(veld);
                 } else if (auto* pGetal = qobject_cast<CGetalVeld*>(p)) {

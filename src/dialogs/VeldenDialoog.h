@@ -70,6 +70,9 @@ protected:
     // Icons instead of captions on the small buttons.
     void ZetIconen();
     void VulLijst(const char* szControl, std::initializer_list<const char*> aItems);
+    // The lists with fixed entries ("Weergave", "Manier van tonen", "Vorm"
+    // and the colour-area extent of that item type), where present.
+    void VulVasteLijsten(int nItemSoort);
 
     // Store (controls into m_pVelden) or load. A store fails only on a number
     // field of the strict kind that holds no number; it then says so, puts
@@ -95,6 +98,8 @@ protected:
     IMelder& m_melder;
     CDataItemVelden* m_pVelden = nullptr;
     bool m_bLaden = false; // set while the controls are being loaded
+    // The border width as a plain number, refused when it is none (template dialogs).
+    bool m_bStriktRand = false;
 
 private:
     void Wissel(const SControl& control, bool bOpslaan, bool& bGelukt);

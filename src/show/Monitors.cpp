@@ -47,6 +47,8 @@ namespace {
 // The identity stored in m_strReserve2 starts with this, so that a text an
 // older program or another tool put there is never taken for one.
 const QString strIdentiteitKop = QStringLiteral("monitor:");
+// Maker, model, serial number and name.
+constexpr qsizetype nIdentiteitDelen = 4;
 
 } // namespace
 
@@ -68,16 +70,41 @@ void BewaarMonitorKeuze(CDataItemBasis& project, int nMonitor)
         project.m_strReserve2.clear(); // a text that is no identity of ours stays
 }
 
+bool ZelfdeScherm(const QString& strOnthouden, const QString& strIdentiteit)
+{
+    if (strOnthouden == strIdentiteit)
+        return true;
+    // On another port the name differs; maker, model and serial number
+    // still tell the screen, when the screen reports them.
+    const QStringList a = strOnthouden.split(u'|');
+    const QStringList b = strIdentiteit.split(u'|');
+    if (a.size() != nIdentiteitDelen || b.size() != nIdentiteitDelen)
+        return false;
+    const bool bBekend = !a[0].isEmpty() || !a[1].isEmpty() || !a[2].isEmpty();
+    return bBekend && a[0] == b[0] && a[1] == b[1] && a[2] == b[2];
+}
+
+int OnthoudenMonitor(const CDataItemBasis& project)
+{
+    if (!project.m_strReserve2.startsWith(strIdentiteitKop))
+        return -1;
+    const QString strOnthouden = project.m_strReserve2.mid(strIdentiteitKop.size());
+    const CMonitors monitors;
+    // The very same screen on the very same port first.
+    for (int i = 0; i < monitors.GeefAantal(); ++i)
+        if (monitors.GeefMonitor(i).Identiteit() == strOnthouden)
+            return i + 1;
+    for (int i = 0; i < monitors.GeefAantal(); ++i)
+        if (ZelfdeScherm(strOnthouden, monitors.GeefMonitor(i).Identiteit()))
+            return i + 1;
+    return -1;
+}
+
 CMonitor KiesMonitor(const CDataItemBasis& project)
 {
     const CMonitors monitors;
-    if (project.m_strReserve2.startsWith(strIdentiteitKop)) {
-        const QString strIdentiteit = project.m_strReserve2.mid(strIdentiteitKop.size());
-        for (int i = 0; i < monitors.GeefAantal(); ++i) {
-            if (monitors.GeefMonitor(i).Identiteit() == strIdentiteit)
-                return monitors.GeefMonitor(i);
-        }
-    }
+    if (const int nOnthouden = OnthoudenMonitor(project); nOnthouden > 0)
+        return monitors.GeefMonitor(nOnthouden - 1);
     if (project.m_nMonitor >= 1 && project.m_nMonitor <= monitors.GeefAantal())
         return monitors.GeefMonitor(project.m_nMonitor - 1);
     return CMonitor();

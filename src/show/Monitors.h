@@ -48,6 +48,13 @@ private:
 // else number m_nMonitor (from 1) when that many exist, else the primary monitor.
 CMonitor KiesMonitor(const CDataItemBasis& project);
 
+// The number (from 1) of the screen the project remembers, when it is
+// connected now; -1 otherwise.
+int OnthoudenMonitor(const CDataItemBasis& project);
+// Whether an identity is that of the remembered screen: the same, or, on
+// another port, the same maker, model and serial number.
+bool ZelfdeScherm(const QString& strOnthouden, const QString& strIdentiteit);
+
 // The user chose monitor nMonitor (0 automatic, k the k-th screen): the
 // number, and the screen's identity in the project's m_strReserve2, so the
 // show finds the projector again when the screens come in another order.

@@ -69,3 +69,21 @@ TEST(Monitors, TheRememberedScreenWinsOverItsNumber)
     BewaarMonitorKeuze(project, 0);
     EXPECT_TRUE(project.m_strReserve2.isEmpty()) << "automatic remembers no screen";
 }
+
+TEST(Monitors, TheSameScreenOnAnotherPort)
+{
+    struct {
+        const char* szOnthouden;
+        const char* szIdentiteit;
+        bool bZelfde;
+    } const aGevallen[] = {
+        { "BenQ|MW632ST|ET12345|HDMI-1", "BenQ|MW632ST|ET12345|HDMI-1", true },
+        { "BenQ|MW632ST|ET12345|HDMI-1", "BenQ|MW632ST|ET12345|DP-2", true },
+        { "BenQ|MW632ST|ET12345|HDMI-1", "BenQ|MW632ST|ET99999|HDMI-1", false },
+        { "|||HDMI-1", "|||DP-2", false }, // a screen that tells nothing is known by its port only
+        { "|||HDMI-1", "|||HDMI-1", true },
+        { "iets anders", "BenQ|MW632ST|ET12345|HDMI-1", false },
+    };
+    for (const auto& g : aGevallen)
+        EXPECT_EQ(ZelfdeScherm(g.szOnthouden, g.szIdentiteit), g.bZelfde) << g.szOnthouden << " / " << g.szIdentiteit;
+}
