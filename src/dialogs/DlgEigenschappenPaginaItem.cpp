@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -554,7 +555,11 @@ void CDlgEigenschappenPaginaItem::KleurPaden()
     // A path is red when no readable file answers to it here; the tooltip
     // says which local file a path from another computer was found as.
     auto kleurPad = [this](QWidget* pVeld, const QString& strPad) {
-        const QString strLokaal = m_pDocument->Zoeker().Zoek(strPad);
+        QString strLokaal = m_pDocument->Zoeker().Zoek(strPad);
+        // A bare program name is started from the PATH, as the show does.
+        if (strLokaal.isEmpty() && pVeld->objectName() == QLatin1String("opdracht")
+            && !strPad.contains(QLatin1Char('/')) && !strPad.contains(QLatin1Char('\\')))
+            strLokaal = QStandardPaths::findExecutable(strPad);
         const QFileInfo info(strLokaal);
         const bool bLeesbaar = !strLokaal.isEmpty() && info.isFile() && info.isReadable();
         ZetTekstKleur(pVeld, bLeesbaar ? std::nullopt : std::optional<QColor>(clrFout));

@@ -10,11 +10,13 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSlider>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -91,6 +93,9 @@ void CVeldenDialoog::Koppel(std::span<const SKoppeling> aTabel, const CDataItemV
         } else if (auto* pSchuif = qobject_cast<QSlider*>(pWidget)) {
             pSchuif->setRange(0, nSchuifMax);
             pSchuif->setTickPosition(QSlider::NoTicks);
+            // The value in a tip while the slider is dragged.
+            connect(pSchuif, &QSlider::sliderMoved, pSchuif,
+                [pSchuif](int nWaarde) { QToolTip::showText(QCursor::pos(), QString::number(nWaarde), pSchuif); });
         } else if (auto* pKnop = qobject_cast<CKleurKnop*>(pWidget)) {
             if (k.nBandHoogte > 0)
                 pKnop->ZetBandHoogte(k.nBandHoogte);

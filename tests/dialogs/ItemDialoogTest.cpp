@@ -4,8 +4,10 @@
 #include "dialogs/GetalVeld.h"
 #include "dialogs/KleurKnop.h"
 #include "dialogs/LettertypeLijst.h"
+#include "model/DataItemProject.h"
 #include "model/Hints.h"
 #include "model/ZerbantikoDoc.h"
+#include "support/FakeActies.h"
 #include "support/FakeMelder.h"
 #include "support/FakeOpenBestand.h"
 #include "support/QtPrinters.h"
@@ -144,6 +146,36 @@ TEST_F(ItemDialoog, PercentageFieldsClampAndRewrite)
     QTest::keyClick(pBreedte, Qt::Key_Return);
     EXPECT_DOUBLE_EQ(pItem->m_dBreedte, 100.0) << "and on the final store";
     EXPECT_EQ(pDlg->result(), QDialog::Accepted);
+
+    auto pOpnieuw = Open<CDlgEigenschappenAfbeelding>(*pItem);
+    EXPECT_EQ(C<CGetalVeld>(*pOpnieuw, "ankerX")->Tekst(), "12.6") << "loaded with a point";
+    EXPECT_EQ(C<CGetalVeld>(*pOpnieuw, "breedte")->Tekst(), "100.0");
+}
+
+TEST_F(ItemDialoog, AColourFromThePalette)
+{
+    CDataItemBasis* pItem = Item(Pagina("Een"), 3);
+    pItem->m_clrKleurvlak = RGB(10, 20, 30);
+    auto pDlg = Open<CDlgEigenschappenKleurvlak>(*pItem);
+    auto* pKnop = C<CKleurKnop>(*pDlg, "vlakKleur");
+    EXPECT_EQ(pKnop->Standaard(), RGB(10, 20, 30)) << "Standaard is the colour the field had";
+    EXPECT_EQ(pKnop->toolTip(), "Selecteer de kleur voor de achtergrond");
+    doc.SetModifiedFlag(false);
+    QTimer::singleShot(0, [] {
+        QWidget* pPalet = QApplication::activePopupWidget();
+        ASSERT_NE(pPalet, nullptr);
+        QTest::mouseClick(pPalet->findChild<QToolButton*>("cel25"), Qt::LeftButton); // Gold
+    });
+    QTest::mouseClick(pKnop, Qt::LeftButton);
+    EXPECT_EQ(pItem->m_clrKleurvlak, RGB(0xFF, 0xD7, 0x00));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(aHints.back(), Hint::Uiterlijk);
+
+    aHints.clear();
+    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape); });
+    QTest::mouseClick(pKnop, Qt::LeftButton);
+    EXPECT_EQ(pItem->m_clrKleurvlak, RGB(0xFF, 0xD7, 0x00)) << "closed without a choice";
+    EXPECT_TRUE(aHints.empty()) << "and nobody told";
 }
 
 TEST_F(ItemDialoog, SpinStepsAndRanges)
@@ -196,6 +228,8 @@ TEST_F(ItemDialoog, CommandFieldRules)
         { "@", QColor(), false },
         { "@grad", QColor(0, 0, 255), false },
         { "/bestaat/niet.exe", QColor(255, 0, 0), false },
+        { "sh", QColor(), false }, // a program on the PATH
+        { "geen-programma-van-dien-naam", QColor(255, 0, 0), false },
         { "", QColor(), false },
     };
     for (const auto& g : aKleuren) {
@@ -451,4 +485,32 @@ TEST_F(ItemDialoog, StylingFollowsIndividualAndTheAreas)
     C<QRadioButton>(*pDlg, "ankerOnder")->click();
     EXPECT_EQ(pItem->m_nAnkerH, 2);
     EXPECT_EQ(pItem->m_nAnkerV, 2);
+}
+
+TEST_F(ItemDialoog, StartStopAndThePollTimer)
+{
+    CFakeActies acties;
+    doc.m_project.m_pActies = &acties;
+    CDataItemBasis* pItem = Item(Pagina("Een"), 3);
+    pItem->m_bKlikbaar = 1;
+    pItem->m_strOpdracht = "muziek.mp3";
+    auto pDlg = Open<CDlgEigenschappenKleurvlak>(*pItem);
+    EXPECT_TRUE(C(*pDlg, "startActie")->isEnabled());
+    EXPECT_FALSE(C(*pDlg, "stopActie")->isEnabled());
+
+    acties.bLoopt = true;
+    C<QToolButton>(*pDlg, "startActie")->click();
+    ASSERT_EQ(acties.aUitgevoerd.size(), 1u);
+    EXPECT_EQ(acties.aArgumenten[0], 0) << "started from the editor";
+    EXPECT_TRUE(C(*pDlg, "stopActie")->isEnabled());
+    acties.bLoopt = false; // the sound ends by itself
+    QTRY_VERIFY_WITH_TIMEOUT(!C(*pDlg, "stopActie")->isEnabled(), 1000);
+
+    acties.bLoopt = true;
+    C<QToolButton>(*pDlg, "startActie")->click();
+    C<QToolButton>(*pDlg, "wisOpdracht")->click();
+    EXPECT_EQ(acties.aGestopt.size(), 1u) << "Wis stops what runs";
+    EXPECT_TRUE(pItem->m_strOpdracht.isEmpty());
+    EXPECT_FALSE(C(*pDlg, "startActie")->isEnabled());
+    doc.m_project.m_pActies = nullptr;
 }
