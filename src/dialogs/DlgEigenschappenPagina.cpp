@@ -14,20 +14,21 @@ namespace {
 
 using V = CDataItemVelden;
 using G = CVeldenDialoog::Gedrag;
+using B = CVeldenDialoog::BandHoogte;
 
 const CVeldenDialoog::SKoppeling aPagina[] = {
     { "naam", &V::m_strNaam, G::Naam },
     { "aantekeningen", &V::m_strToelichting, G::Aantekening },
-    { "achtergrondKleur", &V::m_clrKleurvlak, G::Kleur, 5 },
+    { "achtergrondKleur", &V::m_clrKleurvlak, G::Kleur, B::nVlak },
     { "afbeelding", &V::m_strAfbeelding, G::Gewoon },
     { "manierVanTonen", &V::m_nManierVanTonen, G::Keuze },
-    { "kleurlaagKleur", &V::m_clrKleurlaag, G::Kleur, 10 },
+    { "kleurlaagKleur", &V::m_clrKleurlaag, G::Kleur, B::nKleurlaag },
     { "kleurlaagDekking", &V::m_nDekkingKleurlaag, G::Schuif },
     { "clipping", &V::m_bClipping, G::Clipping },
     { "klikgebieden", &V::m_bKlikgebiedenMarkeren, G::Keuze },
     { "ankerpunten", &V::m_bAnkerpuntenTonen, G::Keuze },
     { "selectiePositie", &V::m_nSelectiePositie, G::Keuze },
-    { "randKleur", &V::m_clrRand, G::Kleur, 20 },
+    { "randKleur", &V::m_clrRand, G::Kleur, B::nRand },
     { "randbreedte", &V::m_dRandbreedte, G::Rand },
 };
 

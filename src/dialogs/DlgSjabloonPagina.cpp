@@ -14,8 +14,7 @@ namespace {
 using V = CDataItemVelden;
 using G = CVeldenDialoog::Gedrag;
 
-// Every colour band of this dialog is 10 pixels high.
-constexpr int nBand = 10;
+constexpr int nBand = CVeldenDialoog::BandHoogte::nSjabloonPagina;
 
 const CVeldenDialoog::SKoppeling aSjabloonPagina[] = {
     { "achtergrondKleur", &V::m_clrKleurvlak, G::Gewoon, nBand },

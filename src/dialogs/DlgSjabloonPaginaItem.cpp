@@ -4,11 +4,7 @@ namespace {
 
 using V = CDataItemVelden;
 using G = CVeldenDialoog::Gedrag;
-
-constexpr int nBandVlak = 5;
-constexpr int nBandKleurlaag = 10;
-constexpr int nBandRand = 20;
-constexpr int nBandTekst = 20;
+using B = CVeldenDialoog::BandHoogte;
 
 const CVeldenDialoog::SKoppeling aSjabloonItem[] = {
     { "ankerH", &V::m_nAnkerH },
@@ -19,22 +15,22 @@ const CVeldenDialoog::SKoppeling aSjabloonItem[] = {
     { "cursief", &V::m_bCursief },
     { "onderlijnen", &V::m_bOnderlijnen },
     { "doorhalen", &V::m_bDoorhalen },
-    { "tekstKleur", &V::m_clrTekst, G::Gewoon, nBandTekst },
+    { "tekstKleur", &V::m_clrTekst, G::Gewoon, B::nTekst },
     { "tekstDekking", &V::m_nDekkingTekst },
     { "manierVanTonen", &V::m_nManierVanTonen },
     { "vorm", &V::m_nVorm },
     { "breedte", &V::m_dBreedte, G::Procent },
     { "hoogte", &V::m_dHoogte, G::Procent },
     { "alfaDekking", &V::m_nDekkingKleurvlak },
-    { "vlakKleur", &V::m_clrKleurvlak, G::Gewoon, nBandVlak },
+    { "vlakKleur", &V::m_clrKleurvlak, G::Gewoon, B::nVlak },
     { "vlakDekking", &V::m_nDekkingKleurvlak },
     { "kleurvlak", &V::m_bKleurvlak },
     { "kleurvlakMaat", &V::m_nKleurvlakMaat },
-    { "kleurlaagKleur", &V::m_clrKleurlaag, G::Gewoon, nBandKleurlaag },
+    { "kleurlaagKleur", &V::m_clrKleurlaag, G::Gewoon, B::nKleurlaag },
     { "kleurlaagDekking", &V::m_nDekkingKleurlaag },
     { "rand", &V::m_bRand },
     { "randbreedte", &V::m_dRandbreedte, G::Rand },
-    { "randKleur", &V::m_clrRand, G::Gewoon, nBandRand },
+    { "randKleur", &V::m_clrRand, G::Gewoon, B::nRand },
     { "randDekking", &V::m_nDekkingRand },
 };
 

@@ -4,12 +4,7 @@ namespace {
 
 using V = CDataItemVelden;
 using G = CVeldenDialoog::Gedrag;
-
-// Colour band heights of the colour buttons, in pixels.
-constexpr int nBandVlak = 5;
-constexpr int nBandKleurlaag = 10;
-constexpr int nBandRand = 20;
-constexpr int nBandTekst = 20;
+using B = CVeldenDialoog::BandHoogte;
 
 const CVeldenDialoog::SKoppeling aItem[] = {
     // General: name, notes and the action.
@@ -36,22 +31,22 @@ const CVeldenDialoog::SKoppeling aItem[] = {
     { "cursief", &V::m_bCursief, G::Stijl },
     { "onderlijnen", &V::m_bOnderlijnen, G::Stijl },
     { "doorhalen", &V::m_bDoorhalen, G::Stijl },
-    { "tekstKleur", &V::m_clrTekst, G::Kleur, nBandTekst },
+    { "tekstKleur", &V::m_clrTekst, G::Kleur, B::nTekst },
     { "tekstDekking", &V::m_nDekkingTekst, G::Schuif },
     { "manierVanTonen", &V::m_nManierVanTonen, G::Keuze },
     { "vorm", &V::m_nVorm, G::Gebied },
     { "breedte", &V::m_dBreedte, G::Procent },
     { "hoogte", &V::m_dHoogte, G::Procent },
     { "alfaDekking", &V::m_nDekkingKleurvlak, G::Schuif },
-    { "vlakKleur", &V::m_clrKleurvlak, G::Kleur, nBandVlak },
+    { "vlakKleur", &V::m_clrKleurvlak, G::Kleur, B::nVlak },
     { "vlakDekking", &V::m_nDekkingKleurvlak, G::Schuif },
     { "kleurvlak", &V::m_bKleurvlak, G::Gebied },
     { "kleurvlakMaat", &V::m_nKleurvlakMaat, G::Keuze },
-    { "kleurlaagKleur", &V::m_clrKleurlaag, G::Kleur, nBandKleurlaag },
+    { "kleurlaagKleur", &V::m_clrKleurlaag, G::Kleur, B::nKleurlaag },
     { "kleurlaagDekking", &V::m_nDekkingKleurlaag, G::Schuif },
     { "rand", &V::m_bRand, G::Gebied },
     { "randbreedte", &V::m_dRandbreedte, G::Rand },
-    { "randKleur", &V::m_clrRand, G::Kleur, nBandRand },
+    { "randKleur", &V::m_clrRand, G::Kleur, B::nRand },
     { "randDekking", &V::m_nDekkingRand, G::Schuif },
 };
 

@@ -48,6 +48,15 @@ public:
         Stil, // stored and marked modified, no view told
     };
 
+    // Heights of the colour bands of the colour buttons, in pixels.
+    struct BandHoogte {
+        static constexpr int nVlak = 5; // colour area, background colour
+        static constexpr int nKleurlaag = 10;
+        static constexpr int nRand = 20; // border, selection indicator
+        static constexpr int nTekst = 20;
+        static constexpr int nSjabloonPagina = 10; // every band of the page template
+    };
+
     struct SKoppeling {
         const char* szControl;
         Veld veld;
