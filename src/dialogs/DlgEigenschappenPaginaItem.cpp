@@ -120,6 +120,9 @@ void CDlgEigenschappenPaginaItem::Open(std::span<const SKoppeling> aTabel)
     setWindowTitle(QStringLiteral("Eigenschappen ") + m_pElement->GetSoortNaam());
     ZetIconen();
     ZetTooltips(Tooltips());
+    if (!IsPagina())
+        if (QWidget* pLaag = Control(szLaagDekking))
+            pLaag->setToolTip(QString());
     MaakKoppenVet();
     VulVasteLijsten(m_pElement->m_nItemSoort);
     VulSprong();
@@ -166,11 +169,6 @@ void CDlgEigenschappenPaginaItem::VulSprong()
 bool CDlgEigenschappenPaginaItem::IsPagina() const
 {
     return m_pElement->m_nSoort == Soort::Pagina;
-}
-
-bool CDlgEigenschappenPaginaItem::IsProject() const
-{
-    return m_pElement->m_nSoort == Soort::Project;
 }
 
 void CDlgEigenschappenPaginaItem::Gewijzigd()

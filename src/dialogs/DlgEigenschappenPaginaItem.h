@@ -43,7 +43,6 @@ protected:
     void Gewijzigd();
     void Hint(int nHint);
     bool IsPagina() const;
-    bool IsProject() const;
 
     // The "Kies" of a picture (image item, page background).
     void KiesAfbeelding();

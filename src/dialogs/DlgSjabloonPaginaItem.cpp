@@ -1,5 +1,7 @@
 #include "DlgSjabloonPaginaItem.h"
 
+#include "Tooltips.h"
+
 namespace {
 
 using V = CDataItemVelden;
@@ -45,4 +47,6 @@ CDlgSjabloonPaginaItem::CDlgSjabloonPaginaItem(
 void CDlgSjabloonPaginaItem::Open()
 {
     CDlgSjabloon::Open(aSjabloonItem);
+    if (QWidget* pLaag = Control(szLaagDekking))
+        pLaag->setToolTip(QString());
 }

@@ -118,6 +118,11 @@ TEST_F(ItemDialoog, TitlesAndGroups)
         EXPECT_FALSE(C(*pDlg, "naam")->font().bold()) << "only the caption is bold";
         EXPECT_EQ(C(*pDlg, "naam")->toolTip(), "Voer hier de naam (identificatie) van deze pagina van het project in");
         EXPECT_FALSE(C(*pDlg, "individueel")->isEnabled());
+        EXPECT_EQ(C(*pDlg, "randDekking")->toolTip(),
+            "Geef aan hoe sterk de bedekking van de achtergrond met deze effen kleur moet zijn (0 - 100%)");
+        if (QWidget* pLaag = pDlg->findChild<QWidget*>("kleurlaagDekking")) {
+            EXPECT_TRUE(pLaag->toolTip().isEmpty()) << "that tooltip is the page's colour layer's";
+        }
     }
 }
 

@@ -189,6 +189,8 @@ TEST_F(LijstDialoog, PageDialogEnablesByPicture)
         EXPECT_FALSE(C(dlg, sz)->isEnabled()) << sz;
     EXPECT_TRUE(C(dlg, "randbreedte")->isEnabled()) << "a page's indicator is always editable";
     EXPECT_TRUE(C(dlg, "groepRechts")->font().bold());
+    EXPECT_EQ(C(dlg, "kleurlaagDekking")->toolTip(),
+        "Geef aan hoe sterk de bedekking van de achtergrond met deze effen kleur moet zijn (0 - 100%)");
 }
 
 TEST_F(LijstDialoog, MonitorListOnTwoScreens)
