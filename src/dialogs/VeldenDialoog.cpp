@@ -204,10 +204,12 @@ void CVeldenDialoog::Wissel(const SControl& control, bool bOpslaan, bool& bGeluk
                 if (auto* pFont = qobject_cast<CLettertypeLijst*>(p)) {
                     bOpslaan ? void(veld = pFont->Naam()) : pFont->Laad(veld);
                 } else if (auto* pLijst = qobject_cast<QComboBox*>(p)) {
-                    // A list of names: the chosen name, or none.
-                    if (bOpslaan)
-                        veld = pLijst->currentIndex() < 0 ? QString() : pLijst->currentText();
-                    else
+                    // A list of names: the chosen name. A stored name no entry
+                    // has (a page renamed since) shows no choice and is kept.
+                    if (bOpslaan) {
+                        if (pLijst->currentIndex() >= 0)
+                            veld = pLijst->currentText();
+                    } else
                         pLijst->setCurrentIndex(pLijst->findText(veld, Qt::MatchExactly | Qt::MatchCaseSensitive));
                 } else if (auto* pTekst = qobject_cast<QPlainTextEdit*>(p)) {
                     if (bOpslaan)

@@ -347,6 +347,22 @@ TEST_F(ItemDialoog, ChoosingAFileNamesTheItem)
     }
 }
 
+TEST_F(ItemDialoog, AJumpToAPageThatIsNotListedIsKept)
+{
+    CDataItemBasis* pPagina = Pagina("Een");
+    Pagina("Twee");
+    CDataItemBasis* pItem = Item(pPagina, 1);
+    pItem->m_strOpdracht = "@page";
+    for (const char* szDoel : { "Een", "Oude naam" }) { // itself, and a page renamed since
+        pItem->m_strOpties = szDoel;
+        auto pDlg = Open<CDlgEigenschappenTekst>(*pItem);
+        EXPECT_EQ(C<QComboBox>(*pDlg, "sprong")->currentIndex(), -1) << szDoel;
+        C<QCheckBox>(*pDlg, "vet")->click(); // stores every control
+        C<QPushButton>(*pDlg, "ok")->click();
+        EXPECT_EQ(pItem->m_strOpties, szDoel);
+    }
+}
+
 TEST_F(ItemDialoog, ThePageListOfAOnePageProject)
 {
     CDataItemBasis* pItem = Item(Pagina("Enige"), 1);
