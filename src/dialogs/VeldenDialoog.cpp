@@ -206,11 +206,10 @@ void CVeldenDialoog::Wissel(const SControl& control, bool bOpslaan, bool& bGeluk
                 } else if (auto* pLijst = qobject_cast<QComboBox*>(p)) {
                     // A list of names: the chosen name. A stored name no entry
                     // has (a page renamed since) shows no choice and is kept.
-                    if (bOpslaan) {
-                        if (pLijst->currentIndex() >= 0)
-                            veld = pLijst->currentText();
-                    } else
+                    if (!bOpslaan)
                         pLijst->setCurrentIndex(pLijst->findText(veld, Qt::MatchExactly | Qt::MatchCaseSensitive));
+                    else if (pLijst->currentIndex() >= 0)
+                        veld = pLijst->currentText();
                 } else if (auto* pTekst = qobject_cast<QPlainTextEdit*>(p)) {
                     if (bOpslaan)
                         veld = pTekst->toPlainText();
