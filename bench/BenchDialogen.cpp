@@ -1,6 +1,7 @@
 // Opening the font list of a property dialog: every installed face listed,
 // none of them made as a font until its entry is drawn; and opening the
 // text dialog that holds it.
+#include "BenchMain.h"
 #include "dialogs/DlgEigenschappenTekst.h"
 #include "dialogs/IOpenBestand.h"
 #include "dialogs/LettertypeLijst.h"
@@ -56,11 +57,6 @@ BENCHMARK(BM_TekstDialoogOpenen)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    ZonderScherm();
+    return DraaiBenchmarks<QApplication>(argc, argv);
 }

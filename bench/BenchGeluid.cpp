@@ -1,5 +1,6 @@
 // How long a play request takes for a ten-minute file: the sound must start
 // without the file being decoded whole on the user-interface thread.
+#include "BenchMain.h"
 #include "show/SdlGeluidsmachine.h"
 
 #include <QCoreApplication>
@@ -69,11 +70,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
         qputenv("SDL_AUDIODRIVER", "dummy");
-    QCoreApplication app(argc, argv);
     QTemporaryDir map;
     g_pMap = &map;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return DraaiBenchmarks<QCoreApplication>(argc, argv);
 }

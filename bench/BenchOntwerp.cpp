@@ -1,5 +1,6 @@
 // The designer while editing: a nudge (one undoable step and the repaint it
 // causes) and a drag's rubber band, on the heavy page at the designer's size.
+#include "BenchMain.h"
 #include "ZwarePagina.h"
 #include "designer/ZerbantikoView.h"
 #include "model/Hints.h"
@@ -70,13 +71,8 @@ BENCHMARK(BM_OntwerpRubberband)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    ZonderScherm();
     QTemporaryDir map;
     g_pMap = &map;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return DraaiBenchmarks<QApplication>(argc, argv);
 }

@@ -1,6 +1,7 @@
 // A project from another computer: 20 images naming Windows paths that do
 // not exist here. Once opened, its page must repaint no dearer than the same
 // page whose images name local files: no path is looked up while painting.
+#include "BenchMain.h"
 #include "file/ProjectBestand.h"
 #include "model/ZerbantikoDoc.h"
 #include "render/Klok.h"
@@ -69,11 +70,6 @@ BENCHMARK(BM_PaginaMetLokalePaden)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    ZonderScherm();
+    return DraaiBenchmarks<QGuiApplication>(argc, argv);
 }

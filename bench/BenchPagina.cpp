@@ -1,5 +1,6 @@
 // Composing a heavy page, as the presentation repaints it on every page
 // change and once a second on a clock page.
+#include "BenchMain.h"
 #include "ZwarePagina.h"
 #include "model/DataItemPagina.h"
 #include "model/DataItemPaginaItem.h"
@@ -140,13 +141,8 @@ BENCHMARK(BM_HonderdMaalDezelfdeFoto)->Iterations(1)->Unit(benchmark::kMilliseco
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    ZonderScherm();
     QTemporaryDir map;
     g_pMap = &map;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return DraaiBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -1,4 +1,5 @@
 // Loading and saving a large project: 200 pages of 50 items each.
+#include "BenchMain.h"
 #include "file/ProjectBestand.h"
 #include "model/ProjectInhoud.h"
 #include "model/ZerbantikoDoc.h"
@@ -94,9 +95,5 @@ BENCHMARK(BM_OpenenVanSchijf)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return DraaiBenchmarks<QCoreApplication>(argc, argv);
 }

@@ -1,6 +1,7 @@
 // The show: changing pages (from the click to the finished frame), the first
 // visit of a page with a 24-megapixel photo with and without the background
 // preparation, and the memory of a clock page over an evening.
+#include "BenchMain.h"
 #include "ZwarePagina.h"
 #include "model/IMelder.h"
 #include "model/ZerbantikoDoc.h"
@@ -173,9 +174,5 @@ int main(int argc, char** argv)
             "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
     scherm.close();
     qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + scherm.fileName()).toUtf8());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return DraaiBenchmarks<QApplication>(argc, argv);
 }

@@ -37,9 +37,6 @@ void CAchtergrondVoorbeeld::paintEvent(QPaintEvent*)
         DrawPageBackgroundPreview(beeld, CRect { 0, 0, r.width(), r.height() }, m_pPagina->m_clrKleurvlak,
             m_pPagina->m_picture, m_pPagina->m_nManierVanTonen, m_pPagina->m_clrKleurlaag,
             m_pPagina->m_nDekkingKleurlaag);
-        p.drawImage(r.topLeft(), beeld);
+        p.drawImage(r.topLeft(), beeld); // with its black frame
     }
-    p.setPen(Qt::black);
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(r.adjusted(0, 0, -1, -1));
 }

@@ -80,10 +80,7 @@ void CDlgEigenschappenPagina::ClippingGeklikt()
     // Where the items and the background were last drawn.
     const CRect& achtergrond = m_pElement->m_rectAchtergrondBeeld;
     for (const auto& pItem : m_pElement->Kinderen()) {
-        const CRect& r = pItem->m_rectScherm;
-        const bool bOverlapt = !r.IsEmpty() && !achtergrond.IsEmpty() && r.left < achtergrond.right
-            && achtergrond.left < r.right && r.top < achtergrond.bottom && achtergrond.top < r.bottom;
-        if (!bOverlapt) {
+        if (!pItem->m_rectScherm.Overlapt(achtergrond)) {
             m_melder.Meld(ClippingWaarschuwing());
             return;
         }

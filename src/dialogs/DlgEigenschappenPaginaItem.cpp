@@ -36,13 +36,6 @@ namespace {
 
 constexpr int nPeilMs = 100;
 
-const char* const szFilterActie
-    = "Alle bestanden (*.*)|*.*|Uitvoerbare bestanden (*.exe)|*.exe|Videobestanden (*.mp4; *.mov; *.mpg; "
-      "*.mpeg)|*.mp4;*.mov;*.mpg;*.mpeg|Geluidsbestanden (*.mp3; *.wav; *.flac)|*.mp3;*.wav;*.flac|Afbeeldingen "
-      "(*.jpg; *.bmp; *.png)|*.jpg;*.bmp;*.png||";
-const char* const szFilterAfbeelding
-    = "Afbeeldingen  (*.jpg; *.jpeg; *.bmp)|*.jpg;*.jpeg; *.bmp|Alle bestanden (*.*)|*.*||";
-
 const char* const szZonderNaam = "Zonder naam (label) is dit item niet zichtbaar op het scherm. Dit kunt u ook "
                                  "bereiken door de optie \"Actief\"uit te zetten.";
 
@@ -603,7 +596,7 @@ void CDlgEigenschappenPaginaItem::Peil()
 void CDlgEigenschappenPaginaItem::KiesOpdracht()
 {
     WisselUit(true);
-    const QString strPad = m_kiezer.Kies(this, m_pElement->m_strOpdracht, QString::fromUtf8(szFilterActie));
+    const QString strPad = m_kiezer.Kies(this, m_pElement->m_strOpdracht, QString::fromUtf8(BestandsFilter::szActie));
     if (strPad.isEmpty())
         return;
     CDataItemBasis& e = *m_pElement;
@@ -651,7 +644,8 @@ void CDlgEigenschappenPaginaItem::StopActie()
 
 void CDlgEigenschappenPaginaItem::KiesAfbeelding()
 {
-    const QString strPad = m_kiezer.Kies(this, m_pElement->m_strAfbeelding, QString::fromUtf8(szFilterAfbeelding));
+    const QString strPad
+        = m_kiezer.Kies(this, m_pElement->m_strAfbeelding, QString::fromUtf8(BestandsFilter::szAfbeelding));
     if (strPad.isEmpty())
         return;
     m_pElement->m_strAfbeelding = strPad;

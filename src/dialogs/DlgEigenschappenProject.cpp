@@ -33,9 +33,6 @@ const CVeldenDialoog::SKoppeling aProject[] = {
     { "autoVolgende", &V::m_bAutoVolgende, G::Stil },
 };
 
-const char* const szFilterGong = "Geluidsbestanden (*.mp3; *.wav, *.flac, *.ogg)|*.mp3;*.wav;*.flac;*.ogg|Alle "
-                                 "bestanden (*.*)|*.*||";
-
 // The page list's columns and their widths in pixels.
 constexpr int nNaamBreedte = 300;
 constexpr int nAantalBreedte = 70;
@@ -140,7 +137,7 @@ void CDlgEigenschappenProject::MonitorGekozen()
 
 void CDlgEigenschappenProject::KiesGong()
 {
-    const QString strPad = m_kiezer.Kies(this, m_pElement->m_strGong, QString::fromUtf8(szFilterGong));
+    const QString strPad = m_kiezer.Kies(this, m_pElement->m_strGong, QString::fromUtf8(BestandsFilter::szGong));
     if (strPad.isEmpty())
         return;
     Gewijzigd();

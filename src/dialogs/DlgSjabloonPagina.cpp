@@ -30,9 +30,6 @@ const CVeldenDialoog::SKoppeling aSjabloonPagina[] = {
     { "randbreedte", &V::m_dRandbreedte, G::Rand },
 };
 
-const char* const szFilterAfbeelding
-    = "Afbeeldingen  (*.jpg; *.jpeg; *.bmp)|*.jpg;*.jpeg; *.bmp|Alle bestanden (*.*)|*.*||";
-
 } // namespace
 
 CDlgSjabloonPagina::CDlgSjabloonPagina(
@@ -68,7 +65,8 @@ void CDlgSjabloonPagina::Bijgewerkt()
 void CDlgSjabloonPagina::KiesAfbeelding()
 {
     WisselUit(true);
-    const QString strPad = m_kiezer.Kies(this, m_pKopie->m_strAfbeelding, QString::fromUtf8(szFilterAfbeelding));
+    const QString strPad
+        = m_kiezer.Kies(this, m_pKopie->m_strAfbeelding, QString::fromUtf8(BestandsFilter::szAfbeelding));
     if (strPad.isEmpty())
         return;
     m_pKopie->m_strAfbeelding = strPad;

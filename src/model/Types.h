@@ -47,5 +47,10 @@ struct CRect {
     qint32 Height() const { return bottom - top; }
     bool IsEmpty() const { return right <= left || bottom <= top; }
     bool Contains(const CPoint& p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    // Whether the two share any pixel; an empty rectangle overlaps nothing.
+    bool Overlapt(const CRect& r) const
+    {
+        return !IsEmpty() && !r.IsEmpty() && left < r.right && r.left < right && top < r.bottom && r.top < bottom;
+    }
     friend bool operator==(const CRect&, const CRect&) = default;
 };
