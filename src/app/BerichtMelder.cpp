@@ -1,5 +1,7 @@
 #include "BerichtMelder.h"
 
+#include "dialogs/Modaal.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -13,7 +15,7 @@ void CBerichtMelder::Meld(const QString& strTekst)
 {
     QMessageBox box(QMessageBox::Warning, strTitel, strTekst, QMessageBox::NoButton, m_pOuder);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.exec();
+    ToonModaal(box);
 }
 
 bool CBerichtMelder::VraagJaNee(const QString& strTekst)
@@ -23,7 +25,7 @@ bool CBerichtMelder::VraagJaNee(const QString& strTekst)
     QPushButton* pNee = box.addButton(QStringLiteral("Nee"), QMessageBox::NoRole);
     box.setDefaultButton(pNee);
     box.setEscapeButton(pNee);
-    box.exec();
+    ToonModaal(box);
     return box.clickedButton() == pJa;
 }
 
@@ -35,7 +37,7 @@ IMelder::Antwoord CBerichtMelder::VraagJaNeeAnnuleren(const QString& strTekst)
     QPushButton* pAnnuleren = box.addButton(QStringLiteral("Annuleren"), QMessageBox::RejectRole);
     box.setDefaultButton(pJa);
     box.setEscapeButton(pAnnuleren);
-    box.exec();
+    ToonModaal(box);
     if (box.clickedButton() == pJa)
         return Antwoord::Ja;
     if (box.clickedButton() == pNee)

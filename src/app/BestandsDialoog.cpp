@@ -1,13 +1,31 @@
 #include "IBestandsKiezer.h"
+#include "dialogs/Modaal.h"
 
 #include <QFileDialog>
 
+namespace {
+
+const QString strFilter = QStringLiteral("Zerbantiko Files (*.zb)");
+
+QString Kies(QFileDialog& dlg)
+{
+    if (ToonModaal(dlg) != QDialog::Accepted)
+        return QString();
+    return dlg.selectedFiles().value(0);
+}
+
+} // namespace
+
 QString CBestandsDialoog::KiesOpen(QWidget* pOuder)
 {
-    return QFileDialog::getOpenFileName(pOuder, QString(), QString(), QStringLiteral("Zerbantiko Files (*.zb)"));
+    QFileDialog dlg(pOuder, QString(), QString(), strFilter);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    return Kies(dlg);
 }
 
 QString CBestandsDialoog::KiesOpslaan(QWidget* pOuder, const QString& strVoorstel)
 {
-    return QFileDialog::getSaveFileName(pOuder, QString(), strVoorstel, QStringLiteral("Zerbantiko Files (*.zb)"));
+    QFileDialog dlg(pOuder, QString(), strVoorstel, strFilter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    return Kies(dlg);
 }

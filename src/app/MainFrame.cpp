@@ -7,6 +7,7 @@
 #include "ViewBoom.h"
 #include "WerkbalkDialoog.h"
 #include "designer/ZerbantikoView.h"
+#include "dialogs/Modaal.h"
 #include "file/ProjectBestand.h"
 #include "model/IMelder.h"
 #include "model/Teksten.h"
@@ -393,7 +394,7 @@ void CMainFrame::Aanpassen()
             aKnoppen << qMakePair(nId, Actie(nId));
     }
     CWerkbalkDialoog dlg(aKnoppen, Instellingen::VerborgenKnoppen(), this);
-    if (dlg.exec() != QDialog::Accepted)
+    if (ToonModaal(dlg) != QDialog::Accepted)
         return;
     Instellingen::BewaarVerborgenKnoppen(dlg.Verborgen());
     VulWerkbalk();
@@ -570,7 +571,7 @@ void CMainFrame::OverZerbantiko()
     auto* pLayout = new QVBoxLayout(&dlg);
     pLayout->addLayout(pBoven);
     pLayout->addLayout(pOnder);
-    dlg.exec();
+    ToonModaal(dlg);
 }
 
 QPrinter& CMainFrame::Printer()
@@ -600,7 +601,7 @@ void CMainFrame::DrukAf(QPrinter& printer)
 void CMainFrame::Afdrukken()
 {
     QPrintDialog dlg(&Printer(), this);
-    if (dlg.exec() == QDialog::Accepted)
+    if (ToonModaal(dlg) == QDialog::Accepted)
         DrukAf(Printer());
 }
 
@@ -608,11 +609,11 @@ void CMainFrame::Afdrukvoorbeeld()
 {
     QPrintPreviewDialog dlg(&Printer(), this);
     connect(&dlg, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { DrukAf(*p); });
-    dlg.exec();
+    ToonModaal(dlg);
 }
 
 void CMainFrame::Afdrukinstellingen()
 {
     QPageSetupDialog dlg(&Printer(), this);
-    dlg.exec();
+    ToonModaal(dlg);
 }

@@ -129,6 +129,10 @@ void CDlgEigenschappenPaginaItem::Open(std::span<const SKoppeling> aTabel)
     WisselUit(false);
     WerkBedieningBij();
     WerkAnkerBeeldBij();
+    // What the dialog itself adjusted on opening (a missing step count) is
+    // no edit of the user's.
+    m_basis = *m_pElement;
+    m_bGewijzigdBijOpenen = m_pDocument->IsModified();
 }
 
 void CDlgEigenschappenPaginaItem::MaakKoppenVet()
@@ -492,13 +496,15 @@ void CDlgEigenschappenPaginaItem::Verplaats(Verplaatsing verplaatsing)
         : verplaatsing == Verplaatsing::Omhoog          ? s - 1
         : verplaatsing == Verplaatsing::Omlaag          ? s + 1
                                                         : n - 1;
-    if (verplaatsing == Verplaatsing::Top) {
-        // The selection indicator starts again at the first item; Annuleren keeps that.
-        m_pElement->m_nSelectieItem = m_kopie.m_nSelectieItem = 0;
-        m_pElement->m_bSelectieZichtbaar = m_kopie.m_bSelectieZichtbaar = 0;
-    }
+    // To the top, the selection indicator starts again at the first item:
+    // part of the move's own step, which Annuleren keeps.
+    const bool bTop = verplaatsing == Verplaatsing::Top;
     m_pDocument->Undo().push(
-        new CVerplaatsCommando(*m_pDocument, *m_pElement, s, nNaar, m_nLijstHint, QStringLiteral("Verplaatsen")));
+        new CVerplaatsCommando(*m_pDocument, *m_pElement, s, nNaar, m_nLijstHint, QStringLiteral("Verplaatsen"), bTop));
+    if (bTop) {
+        m_kopie.m_nSelectieItem = m_basis.m_nSelectieItem = m_pElement->m_nSelectieItem;
+        m_kopie.m_bSelectieZichtbaar = m_basis.m_bSelectieZichtbaar = m_pElement->m_bSelectieZichtbaar;
+    }
     Gewijzigd();
     m_pLijst->clear();
     VulRijen();
@@ -595,32 +601,33 @@ void CDlgEigenschappenPaginaItem::Peil()
 
 void CDlgEigenschappenPaginaItem::KiesOpdracht()
 {
-    WisselUit(true);
-    const QString strPad = m_kiezer.Kies(this, m_pElement->m_strOpdracht, QString::fromUtf8(BestandsFilter::szActie));
-    if (strPad.isEmpty())
-        return;
-    CDataItemBasis& e = *m_pElement;
-    e.m_strOpdracht = strPad;
-    if (IsImageFile(strPad) && e.m_nItemSoort == ItemSoort::Afbeelding && e.m_strAfbeelding.isEmpty()) {
-        e.m_strAfbeelding = strPad;
-        LaadBeeld(e, *m_pDocument);
-        Hint(Hint::Uiterlijk);
-    }
-    const QString strNieuw = NieuweNaam(e.m_nItemSoort);
-    if (e.m_strNaam.isEmpty() || (!strNieuw.isEmpty() && e.m_strNaam.startsWith(strNieuw)))
-        e.m_strNaam = QFileInfo(strPad).completeBaseName();
-    WisselUit(false);
+    BewaarDoeLaad([this] {
+        const QString strPad
+            = m_kiezer.Kies(this, m_pElement->m_strOpdracht, QString::fromUtf8(BestandsFilter::szActie));
+        if (strPad.isEmpty())
+            return;
+        CDataItemBasis& e = *m_pElement;
+        e.m_strOpdracht = strPad;
+        if (IsImageFile(strPad) && e.m_nItemSoort == ItemSoort::Afbeelding && e.m_strAfbeelding.isEmpty()) {
+            e.m_strAfbeelding = strPad;
+            LaadBeeld(e, *m_pDocument);
+            Hint(Hint::Uiterlijk);
+        }
+        const QString strNieuw = NieuweNaam(e.m_nItemSoort);
+        if (e.m_strNaam.isEmpty() || (!strNieuw.isEmpty() && e.m_strNaam.startsWith(strNieuw)))
+            e.m_strNaam = QFileInfo(strPad).completeBaseName();
+    });
     WerkBedieningBij();
 }
 
 void CDlgEigenschappenPaginaItem::WisOpdracht()
 {
-    WisselUit(true);
-    if (auto* pItem = dynamic_cast<CDataItemPaginaItem*>(m_pElement))
-        pItem->StopActie();
-    m_pElement->m_strOpdracht.clear();
-    m_pElement->m_strOpties.clear();
-    WisselUit(false);
+    BewaarDoeLaad([this] {
+        if (auto* pItem = dynamic_cast<CDataItemPaginaItem*>(m_pElement))
+            pItem->StopActie();
+        m_pElement->m_strOpdracht.clear();
+        m_pElement->m_strOpties.clear();
+    });
     WerkBedieningBij();
     m_peilen.stop();
 }
@@ -644,23 +651,29 @@ void CDlgEigenschappenPaginaItem::StopActie()
 
 void CDlgEigenschappenPaginaItem::KiesAfbeelding()
 {
-    const QString strPad
-        = m_kiezer.Kies(this, m_pElement->m_strAfbeelding, QString::fromUtf8(BestandsFilter::szAfbeelding));
-    if (strPad.isEmpty())
+    bool bGekozen = false;
+    BewaarDoeLaad([this, &bGekozen] {
+        const QString strPad
+            = m_kiezer.Kies(this, m_pElement->m_strAfbeelding, QString::fromUtf8(BestandsFilter::szAfbeelding));
+        if (strPad.isEmpty())
+            return;
+        m_pElement->m_strAfbeelding = strPad;
+        LaadBeeld(*m_pElement, *m_pDocument);
+        bGekozen = true;
+    });
+    if (!bGekozen)
         return;
-    m_pElement->m_strAfbeelding = strPad;
-    WisselUit(false);
     WerkBedieningBij();
-    LaadBeeld(*m_pElement, *m_pDocument);
     Gewijzigd();
     Hint(Hint::Uiterlijk);
 }
 
 void CDlgEigenschappenPaginaItem::WisAfbeelding()
 {
-    m_pElement->m_strAfbeelding.clear();
-    m_pElement->m_picture.Release();
-    WisselUit(false);
+    BewaarDoeLaad([this] {
+        m_pElement->m_strAfbeelding.clear();
+        m_pElement->m_picture.Release();
+    });
     WerkBedieningBij();
     Gewijzigd();
     Hint(Hint::Uiterlijk);
@@ -668,10 +681,10 @@ void CDlgEigenschappenPaginaItem::WisAfbeelding()
 
 void CDlgEigenschappenPaginaItem::NaarStandaard()
 {
-    WisselUit(true);
-    const int nSjabloon = std::clamp(int(m_pElement->m_nItemSoort) + 1, 1, 4);
-    m_pElement->ApplyTemplate(m_pDocument->SjabloonItem(nSjabloon));
-    WisselUit(false);
+    BewaarDoeLaad([this] {
+        const int nSjabloon = std::clamp(int(m_pElement->m_nItemSoort) + 1, 1, 4);
+        m_pElement->ApplyTemplate(m_pDocument->SjabloonItem(nSjabloon));
+    });
     WerkBedieningBij();
     WerkAnkerBeeldBij();
     Gewijzigd();
@@ -685,7 +698,16 @@ void CDlgEigenschappenPaginaItem::accept()
     // Where the element was last drawn is the composer's business, not an edit.
     m_kopie.m_rectScherm = na.m_rectScherm;
     m_kopie.m_rectAchtergrondBeeld = na.m_rectAchtergrondBeeld;
-    if (!(na == m_kopie)) {
+    m_basis.m_rectScherm = na.m_rectScherm;
+    m_basis.m_rectAchtergrondBeeld = na.m_rectAchtergrondBeeld;
+    if (na == m_basis) {
+        // Nothing the user did: the element as the dialog found it, no
+        // step, and the project as modified as it was.
+        static_cast<CDataItemVelden&>(*m_pElement) = m_kopie;
+        m_pElement->m_rectScherm = m_basis.m_rectScherm;
+        m_pElement->m_rectAchtergrondBeeld = m_basis.m_rectAchtergrondBeeld;
+        m_pDocument->SetModifiedFlag(m_bGewijzigdBijOpenen || !m_pDocument->Undo().isClean());
+    } else if (!(na == m_kopie)) {
         // The whole session as one step: undo gives back what the dialog found.
         auto* pCommando = new CVeldenCommando(*m_pDocument, *m_pElement, m_kopie, na, Hint::Uiterlijk,
             QStringLiteral("Eigenschappen ") + m_pElement->GetSoortNaam());

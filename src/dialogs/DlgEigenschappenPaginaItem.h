@@ -64,6 +64,8 @@ protected:
     CZerbantikoDoc* m_pDocument;
     IOpenBestand& m_kiezer;
     CDataItemVelden m_kopie; // the element as it was when the dialog opened
+    CDataItemVelden m_basis; // ... and as the opened dialog shows it
+    bool m_bGewijzigdBijOpenen = false;
     QTimer m_peilen; // while an action or sound started here runs
 
     // Ends the live editing: no control reaches the element any more.

@@ -6,6 +6,7 @@
 #include "DlgSjabloonTekst.h"
 #include "IGong.h"
 #include "IOpenBestand.h"
+#include "Modaal.h"
 #include "designer/ElementIconen.h"
 #include "model/Hints.h"
 #include "model/ZerbantikoDoc.h"
@@ -21,11 +22,13 @@ using V = CDataItemVelden;
 using G = CVeldenDialoog::Gedrag;
 
 // "Presentatiegedrag" has no entries and is not exchanged: a store would
-// otherwise overwrite the stored value with "no choice".
+// otherwise overwrite the stored value with "no choice". "Monitor" is not
+// exchanged either: it shows the screen the show will use, which may be the
+// remembered one rather than the stored number, and only the user's own
+// choice in it changes the project.
 const CVeldenDialoog::SKoppeling aProject[] = {
     { "naam", &V::m_strNaam, G::Naam },
     { "aantekeningen", &V::m_strToelichting, G::Aantekening },
-    { "monitor", &V::m_nMonitor, G::Monitor },
     { "doelformaat", &V::m_nDoelformaat, G::Monitor },
     { "gong", &V::m_strGong },
     { "toetsenbord", &V::m_bToetsenbord },
@@ -61,8 +64,12 @@ CDlgEigenschappenProject::CDlgEigenschappenProject(
     OpenLijst(Hint::Paginas);
 
     // The screen the project remembers is the one the show will use, wherever it now is in the order.
-    if (const int nOnthouden = OnthoudenMonitor(*m_pElement); nOnthouden > 0 && nOnthouden < m_pUi->monitor->count())
-        m_pUi->monitor->setCurrentIndex(nOnthouden);
+    const int nMonitor = m_pElement->m_nMonitor;
+    const int nOnthouden = OnthoudenMonitor(*m_pElement);
+    const int nAantal = m_pUi->monitor->count();
+    m_pUi->monitor->setCurrentIndex(nOnthouden > 0 && nOnthouden < nAantal ? nOnthouden
+            : nMonitor >= 0 && nMonitor < nAantal                          ? nMonitor
+                                                                           : -1);
 
     connect(m_pUi->monitor, &QComboBox::activated, this, &CDlgEigenschappenProject::MonitorGekozen);
     connect(m_pUi->doelformaat, &QComboBox::activated, this, [this] {
@@ -129,6 +136,7 @@ void CDlgEigenschappenProject::MonitorGekozen()
 {
     WisselUit(true);
     // The number, and which physical screen it is, so the show finds it again.
+    m_pElement->m_nMonitor = m_pUi->monitor->currentIndex();
     BewaarMonitorKeuze(*m_pElement, m_pElement->m_nMonitor);
     WerkBedieningBij();
     Gewijzigd();
@@ -137,20 +145,22 @@ void CDlgEigenschappenProject::MonitorGekozen()
 
 void CDlgEigenschappenProject::KiesGong()
 {
-    const QString strPad = m_kiezer.Kies(this, m_pElement->m_strGong, QString::fromUtf8(BestandsFilter::szGong));
-    if (strPad.isEmpty())
-        return;
-    Gewijzigd();
-    m_pElement->m_strGong = strPad;
-    WisselUit(false);
+    BewaarDoeLaad([this] {
+        const QString strPad = m_kiezer.Kies(this, m_pElement->m_strGong, QString::fromUtf8(BestandsFilter::szGong));
+        if (strPad.isEmpty())
+            return;
+        Gewijzigd();
+        m_pElement->m_strGong = strPad;
+    });
     WerkBedieningBij();
 }
 
 void CDlgEigenschappenProject::WisGong()
 {
-    Gewijzigd();
-    m_pElement->m_strGong.clear();
-    WisselUit(false);
+    BewaarDoeLaad([this] {
+        Gewijzigd();
+        m_pElement->m_strGong.clear();
+    });
     WerkBedieningBij();
 }
 
@@ -183,7 +193,7 @@ void CDlgEigenschappenProject::OpenSjabloon(Sjabloon sjabloon)
         pDialoog = std::make_unique<CDlgSjabloonAfbeelding>(m_pDocument->SjabloonItem(2), *m_pDocument, m_melder, this);
     else
         pDialoog = std::make_unique<CDlgSjabloonKleurvlak>(m_pDocument->SjabloonItem(3), *m_pDocument, m_melder, this);
-    pDialoog->exec();
+    ToonModaal(*pDialoog);
 }
 
 void CDlgEigenschappenProject::KiesPagina()

@@ -64,22 +64,22 @@ void CDlgSjabloonPagina::Bijgewerkt()
 
 void CDlgSjabloonPagina::KiesAfbeelding()
 {
-    WisselUit(true);
-    const QString strPad
-        = m_kiezer.Kies(this, m_pKopie->m_strAfbeelding, QString::fromUtf8(BestandsFilter::szAfbeelding));
-    if (strPad.isEmpty())
-        return;
-    m_pKopie->m_strAfbeelding = strPad;
-    m_pKopie->m_picture.Load(m_doc.Zoeker().Zoek(strPad));
-    WisselUit(false);
+    BewaarDoeLaad([this] {
+        const QString strPad
+            = m_kiezer.Kies(this, m_pKopie->m_strAfbeelding, QString::fromUtf8(BestandsFilter::szAfbeelding));
+        if (strPad.isEmpty())
+            return;
+        m_pKopie->m_strAfbeelding = strPad;
+        m_pKopie->m_picture.Load(m_doc.Zoeker().Zoek(strPad));
+    });
     Bijgewerkt();
 }
 
 void CDlgSjabloonPagina::WisAfbeelding()
 {
-    WisselUit(true);
-    m_pKopie->m_strAfbeelding.clear();
-    m_pKopie->m_picture.Release();
-    WisselUit(false);
+    BewaarDoeLaad([this] {
+        m_pKopie->m_strAfbeelding.clear();
+        m_pKopie->m_picture.Release();
+    });
     Bijgewerkt();
 }

@@ -5,6 +5,7 @@
 #include "DlgEigenschappenPagina.h"
 #include "DlgEigenschappenProject.h"
 #include "DlgEigenschappenTekst.h"
+#include "Modaal.h"
 
 #include <memory>
 
@@ -35,5 +36,5 @@ int CEigenschappenDialogen::Toon(EigenschappenDialoog soort, CDataItemBasis& ele
         pDialoog = std::make_unique<CDlgEigenschappenProject>(element, doc, m_melder, m_kiezer, m_pGong, m_pOuder);
         break;
     }
-    return pDialoog->exec() == QDialog::Accepted ? 1 : 0;
+    return ToonModaal(*pDialoog) == QDialog::Accepted ? 1 : 0;
 }

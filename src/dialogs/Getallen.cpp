@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace Getallen {
 
@@ -83,6 +84,8 @@ std::optional<double> LeesStriktGetal(const QString& strTekst)
     if (!reGetal.match(strKern).hasMatch())
         return std::nullopt;
     const double d = strKern.toDouble();
+    if (!std::isfinite(d)) // "1e999"
+        return std::nullopt;
     // A zero written without its leading 0 (".0") is not a number here.
     if (d == 0.0) {
         const qsizetype nCijfer = strKern.indexOf(QRegularExpression(QStringLiteral("[0-9.]")));
@@ -90,6 +93,11 @@ std::optional<double> LeesStriktGetal(const QString& strTekst)
             return std::nullopt;
     }
     return d;
+}
+
+bool IsProcent(double d)
+{
+    return d >= dProcentMin && d <= dProcentMax;
 }
 
 QString KortGetal(double d)

@@ -18,8 +18,11 @@ double Procent(double d);
 // One decimal with the separator given ("12.5" or "12,5").
 QString MetEenDecimaal(double d, QChar cScheiding = QLatin1Char('.'));
 // A plain decimal number with a point: blanks or tabs around it, an optional
-// sign and exponent; a zero must start with the digit 0. None otherwise.
+// sign and exponent; a zero must start with the digit 0. None otherwise, and
+// none for what does not fit a double ("1e999").
 std::optional<double> LeesStriktGetal(const QString& strTekst);
+// Whether d lies in the range of the percentage fields, 0..100.
+bool IsProcent(double d);
 // Up to 15 significant digits, so 0.1 shows as 0.1.
 QString KortGetal(double d);
 

@@ -1,5 +1,6 @@
 #include "KleurKnop.h"
 
+#include "Modaal.h"
 #include "render/Tekenaar.h"
 
 #include <QColorDialog>
@@ -190,8 +191,10 @@ CKleurKnop::CKleurKnop(QWidget* pOuder)
     setText(QStringLiteral("Kleur"));
     setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_kiesMeer = [](const QColor& begin, QWidget* pOuderVenster) -> std::optional<QColor> {
-        const QColor kleur = QColorDialog::getColor(begin, pOuderVenster, QString());
-        return kleur.isValid() ? std::optional<QColor>(kleur) : std::nullopt;
+        QColorDialog dlg(begin, pOuderVenster);
+        if (ToonModaal(dlg) != QDialog::Accepted || !dlg.selectedColor().isValid())
+            return std::nullopt;
+        return dlg.selectedColor();
     };
     connect(this, &QToolButton::clicked, this, &CKleurKnop::OpenPalet);
 }

@@ -1,7 +1,11 @@
 #include "OpenBestandsDialoog.h"
 
+#include "Modaal.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
+
+#include <algorithm>
 
 QString COpenBestandsDialoog::QtFilter(const QString& strFilter)
 {
@@ -11,6 +15,11 @@ QString COpenBestandsDialoog::QtFilter(const QString& strFilter)
         // Qt takes the patterns from between the brackets of the description.
         QString strPatronen = aDelen[i + 1];
         strPatronen.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // "*.*" meant every file on Windows; here it would hide the files
+        // without a dot in their name, such as most programs.
+        QStringList aPatronen = strPatronen.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        std::replace(aPatronen.begin(), aPatronen.end(), QStringLiteral("*.*"), QStringLiteral("*"));
+        strPatronen = aPatronen.join(QLatin1Char(' '));
         QString strNaam = aDelen[i];
         const qsizetype nHaak = strNaam.indexOf(QLatin1Char('('));
         if (nHaak >= 0)
@@ -24,5 +33,9 @@ QString COpenBestandsDialoog::Kies(QWidget* pOuder, const QString& strBegin, con
 {
     const QFileInfo begin(strBegin);
     const QString strMap = strBegin.isEmpty() ? QString() : begin.absoluteFilePath();
-    return QFileDialog::getOpenFileName(pOuder, QString(), strMap, QtFilter(strFilter));
+    QFileDialog dlg(pOuder, QString(), strMap, QtFilter(strFilter));
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    if (ToonModaal(dlg) != QDialog::Accepted)
+        return QString();
+    return dlg.selectedFiles().value(0);
 }

@@ -7,6 +7,7 @@
 #include "model/IMelder.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,6 +48,12 @@ constexpr SKnopIcoon aKnopIconen[] = {
 const QString& NietEenGetal()
 {
     static const QString s = QStringLiteral("Voer een getal in.");
+    return s;
+}
+
+const QString& GeenProcent()
+{
+    static const QString s = QStringLiteral("Voer een getal tussen 0 en 100 in.");
     return s;
 }
 
@@ -104,6 +111,31 @@ void CVeldenDialoog::Koppel(std::span<const SKoppeling> aTabel, const CDataItemV
                 pKnop->ZetStandaard(velden.**pKleur);
         }
     }
+    WielAlleenMetFocus();
+}
+
+void CVeldenDialoog::WielAlleenMetFocus()
+{
+    for (QWidget* p : findChildren<QWidget*>()) {
+        if (!qobject_cast<QAbstractSpinBox*>(p) && !qobject_cast<QComboBox*>(p) && !qobject_cast<QSlider*>(p))
+            continue;
+        p->setFocusPolicy(Qt::StrongFocus); // the wheel does not take the focus
+        p->installEventFilter(this);
+    }
+}
+
+bool CVeldenDialoog::eventFilter(QObject* pObject, QEvent* pEvent)
+{
+    // Scrolling over a field that the user is not in changes nothing.
+    if (pEvent->type() == QEvent::Wheel) {
+        auto* p = qobject_cast<QWidget*>(pObject);
+        if (p && !p->hasFocus()
+            && (qobject_cast<QAbstractSpinBox*>(p) || qobject_cast<QComboBox*>(p) || qobject_cast<QSlider*>(p))) {
+            pEvent->ignore();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(pObject, pEvent);
 }
 
 void CVeldenDialoog::ZetTooltips(std::span<const STooltip> aTooltips)
@@ -228,18 +260,24 @@ void CVeldenDialoog::Wissel(const SControl& control, bool bOpslaan, bool& bGeluk
                 if (gedrag == Gedrag::Strikt) {
                     if (!bOpslaan) {
                         pGetal->ZetTekst(Getallen::KortGetal(veld));
-                    } else if (const auto d = Getallen::LeesStriktGetal(pGetal->Tekst())) {
+                    } else if (const auto d = Getallen::LeesStriktGetal(pGetal->Tekst());
+                               d && Getallen::IsProcent(*d)) {
                         veld = *d;
                     } else {
-                        m_melder.Meld(NietEenGetal());
+                        m_melder.Meld(d ? GeenProcent() : NietEenGetal());
                         pGetal->setFocus();
                         pGetal->selectAll();
                         bGelukt = false;
                     }
                 } else if (bOpslaan) {
-                    // Clamped here too, so a value confirmed while its field
+                    // A field showing what was loaded into it keeps the stored
+                    // value as it is, decimals and all; an edited one is
+                    // clamped here too, so a value confirmed while its field
                     // still has the focus is never stored out of range.
-                    veld = std::clamp(pGetal->Waarde(), 0.0, 100.0);
+                    const QString strTekst = pGetal->Tekst();
+                    if (strTekst != Getallen::MetEenDecimaal(veld)
+                        && strTekst != Getallen::MetEenDecimaal(veld, QLatin1Char(',')))
+                        veld = std::clamp(pGetal->Waarde(), 0.0, 100.0);
                 } else {
                     pGetal->ZetTekst(Getallen::MetEenDecimaal(veld));
                 }
@@ -250,7 +288,10 @@ void CVeldenDialoog::Wissel(const SControl& control, bool bOpslaan, bool& bGeluk
                 if (control.pGroep) {
                     const QList<QAbstractButton*> aKnoppen = control.pGroep->buttons();
                     if (bOpslaan) {
-                        veld = qint32(aKnoppen.indexOf(control.pGroep->checkedButton()));
+                        // A stored value without a button (an odd value in a
+                        // file) is kept while none is checked.
+                        if (QAbstractButton* pAan = control.pGroep->checkedButton())
+                            veld = qint32(aKnoppen.indexOf(pAan));
                     } else if (veld >= 0 && veld < aKnoppen.size()) {
                         aKnoppen[veld]->setChecked(true);
                     } else if (QAbstractButton* pAan = control.pGroep->checkedButton()) {

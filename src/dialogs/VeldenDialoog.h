@@ -87,6 +87,18 @@ protected:
     // field of the strict kind that holds no number; it then says so, puts
     // the focus there and stops.
     bool WisselUit(bool bOpslaan);
+    // What every button that changes fields behind the controls goes
+    // through: the controls are stored first (text just typed into a field
+    // that keeps the focus when a tool button is clicked would otherwise be
+    // lost), then the action runs, then the controls are loaded again.
+    // Nothing runs while a field holds what cannot be stored.
+    template <typename F> void BewaarDoeLaad(F actie)
+    {
+        if (!WisselUit(true))
+            return;
+        actie();
+        WisselUit(false);
+    }
 
     // A control of the form by name, or null when this dialog has none.
     QWidget* Control(const char* szNaam) const;
@@ -110,8 +122,13 @@ protected:
     // The border width as a plain number, refused when it is none (template dialogs).
     bool m_bStriktRand = false;
 
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override;
+
 private:
     void Wissel(const SControl& control, bool bOpslaan, bool& bGelukt);
+    // Number fields, lists and sliders take the wheel only with the focus,
+    // so scrolling the dialog never changes a value.
+    void WielAlleenMetFocus();
 
     std::vector<SControl> m_aControls;
 };

@@ -118,14 +118,17 @@ bool CVeldenCommando::mergeWith(const QUndoCommand* pAnder)
     return true;
 }
 
-CVerplaatsCommando::CVerplaatsCommando(
-    CZerbantikoDoc& doc, CDataItemBasis& container, int nVan, int nNaar, int nHint, const QString& strTekst)
+CVerplaatsCommando::CVerplaatsCommando(CZerbantikoDoc& doc, CDataItemBasis& container, int nVan, int nNaar, int nHint,
+    const QString& strTekst, bool bSelectieNaarBegin)
     : QUndoCommand(strTekst)
     , m_doc(doc)
     , m_container(container)
     , m_nVan(nVan)
     , m_nNaar(std::min(nNaar, container.AantalKinderen() - 1))
     , m_nHint(nHint)
+    , m_bSelectieNaarBegin(bSelectieNaarBegin)
+    , m_nSelectieItemVoor(container.m_nSelectieItem)
+    , m_bSelectieZichtbaarVoor(container.m_bSelectieZichtbaar)
 {
 }
 
@@ -140,10 +143,18 @@ void CVerplaatsCommando::Verplaats(int nVan, int nNaar)
 
 void CVerplaatsCommando::redo()
 {
+    if (m_bSelectieNaarBegin) {
+        m_container.m_nSelectieItem = 0;
+        m_container.m_bSelectieZichtbaar = 0;
+    }
     Verplaats(m_nVan, m_nNaar);
 }
 
 void CVerplaatsCommando::undo()
 {
+    if (m_bSelectieNaarBegin) {
+        m_container.m_nSelectieItem = m_nSelectieItemVoor;
+        m_container.m_bSelectieZichtbaar = m_bSelectieZichtbaarVoor;
+    }
     Verplaats(m_nNaar, m_nVan);
 }

@@ -85,8 +85,10 @@ private:
 class CVerplaatsCommando : public QUndoCommand {
 public:
     // nHint: what the views hear, with the container, after each move.
-    CVerplaatsCommando(
-        CZerbantikoDoc& doc, CDataItemBasis& container, int nVan, int nNaar, int nHint, const QString& strTekst);
+    // bSelectieNaarBegin: the container's selection indicator starts again
+    // at its first item, hidden, and undo gives back where it was.
+    CVerplaatsCommando(CZerbantikoDoc& doc, CDataItemBasis& container, int nVan, int nNaar, int nHint,
+        const QString& strTekst, bool bSelectieNaarBegin = false);
     void redo() override;
     void undo() override;
 
@@ -98,4 +100,7 @@ private:
     int m_nVan;
     int m_nNaar;
     int m_nHint;
+    bool m_bSelectieNaarBegin;
+    qint32 m_nSelectieItemVoor = 0;
+    qint32 m_bSelectieZichtbaarVoor = 0;
 };

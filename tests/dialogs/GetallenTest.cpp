@@ -66,6 +66,9 @@ TEST(Getallen, StrictNumbersOfTheTemplateDialogs)
         { ".0", false, 0 },
         { ".5", true, 0.5 },
         { "2 x", false, 0 },
+        { "1e300", true, 1e300 }, // a number; the range is the field's business
+        { "1e999", false, 0 }, // no double holds it
+        { "-1e999", false, 0 },
     };
     for (const auto& g : aGevallen) {
         const auto d = Getallen::LeesStriktGetal(QString::fromUtf8(g.szTekst));

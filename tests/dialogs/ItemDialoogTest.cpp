@@ -26,6 +26,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -534,4 +535,56 @@ TEST_F(ItemDialoog, StartStopAndThePollTimer)
     EXPECT_TRUE(pItem->m_strOpdracht.isEmpty());
     EXPECT_FALSE(C(*pDlg, "startActie")->isEnabled());
     doc.m_project.m_pActies = nullptr;
+}
+
+// What a dialog stores of its own accord when the user touches nothing, or
+// touches something else: nothing, or exactly the stored value.
+TEST_F(ItemDialoog, UntouchedFieldsKeepTheirStoredValues)
+{
+    CDataItemBasis* pItem = Item(Pagina("Een"), 1);
+    pItem->m_strOpdracht = "@back";
+    pItem->m_strOpties = ""; // the dialog shows "1" for it
+    pItem->m_dAnkerX = 12.34; // the field shows one decimal
+    pItem->m_dHoogte = 150; // out of range in a file
+    pItem->m_nAnkerH = 7; // no radio button stands for it
+    doc.MarkeerOpgeslagen();
+    const CDataItemVelden voor = *pItem;
+    const int nStappen = doc.Undo().count();
+    {
+        auto pDlg = Open<CDlgEigenschappenTekst>(*pItem);
+        C<QPushButton>(*pDlg, "ok")->click();
+        EXPECT_TRUE(static_cast<const CDataItemVelden&>(*pItem) == voor);
+        EXPECT_EQ(doc.Undo().count(), nStappen) << "no step";
+        EXPECT_FALSE(doc.IsModified()) << "no flag";
+    }
+    {
+        auto pDlg = Open<CDlgEigenschappenTekst>(*pItem);
+        C<QCheckBox>(*pDlg, "vet")->click(); // stores every control
+        C<QPushButton>(*pDlg, "ok")->click();
+        EXPECT_EQ(pItem->m_dAnkerX, 12.34);
+        EXPECT_EQ(pItem->m_dHoogte, 150);
+        EXPECT_EQ(pItem->m_nAnkerH, 7);
+        EXPECT_EQ(doc.Undo().count(), nStappen + 1);
+    }
+}
+
+// Scrolling over a field the user is not in changes nothing.
+TEST_F(ItemDialoog, OnlyAFocusedFieldTakesTheWheel)
+{
+    CDataItemBasis* pItem = Item(Pagina("Een"), 3);
+    pItem->m_dAnkerX = 50;
+    pItem->m_nVorm = 0;
+    auto pDlg = Open<CDlgEigenschappenKleurvlak>(*pItem);
+    C(*pDlg, "naam")->setFocus();
+    for (const char* szNaam : { "ankerX", "vorm", "vlakDekking" }) {
+        QWidget* p = C(*pDlg, szNaam);
+        const QPoint pt = p->rect().center();
+        QWheelEvent wiel(
+            pt, p->mapToGlobal(pt), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(p, &wiel);
+        EXPECT_FALSE(p->hasFocus()) << szNaam;
+    }
+    EXPECT_EQ(pItem->m_dAnkerX, 50);
+    EXPECT_EQ(pItem->m_nVorm, 0);
+    EXPECT_EQ(C<QSlider>(*pDlg, "vlakDekking")->value(), pItem->m_nDekkingKleurvlak);
 }

@@ -1,5 +1,7 @@
+#include "dialogs/IOpenBestand.h"
 #include "dialogs/KleurKnop.h"
 #include "dialogs/LettertypeLijst.h"
+#include "dialogs/OpenBestandsDialoog.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -110,4 +112,20 @@ TEST(LettertypeLijst, StoredFacesAndMissingOnes)
     EXPECT_EQ(lijst.Naam(), "DejaVu Sans") << "unless the user picks another face";
     lijst.Laad("DejaVu Sans");
     EXPECT_EQ(lijst.findText("Verdana (niet geïnstalleerd)"), -1) << "the marked entry is only there for its face";
+}
+
+TEST(OpenBestandsDialoog, FiltersInQtsForm)
+{
+    struct {
+        const char* szFilter;
+        const char* szQt;
+    } const aGevallen[] = {
+        { "Afbeeldingen (*.jpg)|*.jpg|Alle bestanden (*.*)|*.*||", "Afbeeldingen (*.jpg);;Alle bestanden (*)" },
+        { BestandsFilter::szAfbeelding, "Afbeeldingen (*.jpg *.jpeg *.bmp);;Alle bestanden (*)" },
+        { BestandsFilter::szGong, "Geluidsbestanden (*.mp3 *.wav *.flac *.ogg);;Alle bestanden (*)" },
+    };
+    for (const auto& g : aGevallen)
+        EXPECT_EQ(COpenBestandsDialoog::QtFilter(QString::fromUtf8(g.szFilter)).toStdString(), g.szQt) << g.szFilter;
+    EXPECT_TRUE(
+        COpenBestandsDialoog::QtFilter(QString::fromUtf8(BestandsFilter::szActie)).startsWith("Alle bestanden (*);;"));
 }

@@ -1,6 +1,7 @@
 // The page and project dialogs with their lists, and the template dialogs,
 // on two offscreen screens: A (1920 x 1080, primary) and B (1280 x 1024).
 #include "dialogs/AchtergrondVoorbeeld.h"
+#include "dialogs/DlgEigenschappenAfbeelding.h"
 #include "dialogs/DlgEigenschappenPagina.h"
 #include "dialogs/DlgEigenschappenProject.h"
 #include "dialogs/DlgSjabloonAfbeelding.h"
@@ -19,9 +20,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
+#include <QImage>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -330,12 +335,25 @@ TEST_F(LijstDialoog, ImageAndColourAreaTemplates)
     EXPECT_EQ(doc.SjabloonItem(2).m_nDekkingRand, nRand);
 }
 
-TEST_F(LijstDialoog, TemplateBorderWidthMustBeAPlainNumber)
+TEST_F(LijstDialoog, TemplateBorderWidthMustBeAPlainNumberFrom0To100)
 {
+    const QString strGeenGetal = "Voer een getal in.";
+    const QString strBuiten = "Voer een getal tussen 0 en 100 in.";
     struct {
         const char* szTekst;
-        bool bGeaccepteerd;
-    } const aGevallen[] = { { "0,2", false }, { "", false }, { ".0", false }, { "abc", false }, { "0.2", true } };
+        const QString* pMelding; // null: accepted
+    } const aGevallen[] = {
+        { "0,2", &strGeenGetal },
+        { "", &strGeenGetal },
+        { ".0", &strGeenGetal },
+        { "abc", &strGeenGetal },
+        { "1e999", &strGeenGetal },
+        { "1e300", &strBuiten },
+        { "-5", &strBuiten },
+        { "250", &strBuiten },
+        { "100", nullptr },
+        { "0.2", nullptr },
+    };
     for (const auto& g : aGevallen) {
         melder.aMeldingen.clear();
         CDlgSjabloonKleurvlak dlg(doc.SjabloonItem(3), doc, melder);
@@ -345,10 +363,9 @@ TEST_F(LijstDialoog, TemplateBorderWidthMustBeAPlainNumber)
         auto* pRand = C<CGetalVeld>(dlg, "randbreedte");
         pRand->ZetTekst(g.szTekst);
         C<QPushButton>(dlg, "ok")->click();
-        EXPECT_EQ(dlg.isVisible(), !g.bGeaccepteerd) << g.szTekst;
-        EXPECT_EQ(melder.aMeldingen, g.bGeaccepteerd ? QStringList() : QStringList { "Voer een getal in." })
-            << g.szTekst;
-        if (!g.bGeaccepteerd) {
+        EXPECT_EQ(dlg.isVisible(), g.pMelding != nullptr) << g.szTekst;
+        EXPECT_EQ(melder.aMeldingen, g.pMelding ? QStringList { *g.pMelding } : QStringList()) << g.szTekst;
+        if (g.pMelding) {
             EXPECT_TRUE(pRand->hasFocus()) << "the focus is put in the field: " << g.szTekst;
         }
     }
@@ -371,4 +388,100 @@ TEST_F(LijstDialoog, PageTemplatePreviewFollowsTheBackground)
     EXPECT_EQ(QColor(beeld.pixel(r.center())), QColor(0, 200, 0));
     EXPECT_EQ(QColor(beeld.pixel(r.topLeft())), QColor(Qt::black)) << "framed in black";
     EXPECT_EQ(doc.SjabloonPagina(1).m_clrKleurvlak, clrVoor) << "nothing written before OK";
+}
+
+// A small button next to a field keeps the focus where it was; what was just
+// typed there is stored before the button changes anything.
+TEST_F(LijstDialoog, TypedNotesSurviveTheSmallButtons)
+{
+    QTemporaryDir map;
+    const QString strBeeld = map.filePath("zon.png");
+    QImage(4, 4, QImage::Format_RGB32).save(strBeeld);
+    const QString strGeluid = map.filePath("gong.wav");
+    QFile(strGeluid).open(QIODevice::WriteOnly);
+    CDataItemBasis* pPagina = Pagina("P", 0);
+    doc.SelecteerElement(pPagina);
+    CDataItemBasis* pItem = doc.Invoegen(Soort::Item, 2);
+
+    struct {
+        const char* szDialoog;
+        const char* szKnop;
+        CDataItemBasis* pElement;
+    } const aGevallen[] = {
+        { "afbeelding", "kiesAfbeelding", pItem },
+        { "afbeelding", "wisAfbeelding", pItem },
+        { "afbeelding", "kiesOpdracht", pItem },
+        { "afbeelding", "wisOpdracht", pItem },
+        { "afbeelding", "standaard", pItem },
+        { "pagina", "kiesAfbeelding", pPagina },
+        { "pagina", "wisAfbeelding", pPagina },
+        { "project", "kiesGong", &doc.m_project },
+        { "project", "wisGong", &doc.m_project },
+    };
+    for (const auto& g : aGevallen) {
+        const QString strWaar = QString::fromUtf8(g.szDialoog) + " " + g.szKnop;
+        CDataItemBasis& e = *g.pElement;
+        e.m_strAfbeelding = strBeeld;
+        e.m_strOpdracht = strBeeld;
+        e.m_strGong = strGeluid;
+        e.m_bKlikbaar = 1;
+        e.m_bIndividueel = 1;
+        kiezer.strKeuze = strBeeld;
+        std::unique_ptr<QDialog> pDlg;
+        if (e.m_nSoort == Soort::Project)
+            pDlg = std::make_unique<CDlgEigenschappenProject>(e, doc, melder, kiezer, &gong);
+        else if (e.m_nSoort == Soort::Pagina)
+            pDlg = std::make_unique<CDlgEigenschappenPagina>(e, doc, melder, kiezer);
+        else
+            pDlg = std::make_unique<CDlgEigenschappenAfbeelding>(e, doc, melder, kiezer);
+        pDlg->show();
+        pDlg->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(pDlg.get()));
+        auto* pNotities = C<QPlainTextEdit>(*pDlg, "aantekeningen");
+        pNotities->setFocus();
+        QTest::keyClicks(pNotities, "net getypt");
+        auto* pKnop = C<QAbstractButton>(*pDlg, g.szKnop);
+        ASSERT_TRUE(pKnop->isEnabled()) << qPrintable(strWaar);
+        QTest::mouseClick(pKnop, Qt::LeftButton);
+        EXPECT_EQ(pNotities->toPlainText(), "net getypt") << qPrintable(strWaar);
+        EXPECT_EQ(e.m_strToelichting, "net getypt") << qPrintable(strWaar);
+        C<QPushButton>(*pDlg, "annuleren")->click();
+    }
+}
+
+// Undoing a move to the top gives the indicator back its place too.
+TEST_F(LijstDialoog, UndoingTopRestoresTheSelectionIndicator)
+{
+    CDataItemBasis* pPagina = Pagina("P", 3);
+    pPagina->m_nSelectieItem = 2;
+    pPagina->m_bSelectieZichtbaar = 1;
+    CDlgEigenschappenPagina dlg(*pPagina, doc, melder, kiezer);
+    dlg.show();
+    KiesRij(dlg, 2);
+    C<QToolButton>(dlg, "naarBoven")->click();
+    EXPECT_EQ(pPagina->m_nSelectieItem, 0);
+    EXPECT_EQ(pPagina->m_bSelectieZichtbaar, 0);
+    C<QPushButton>(dlg, "ok")->click();
+    doc.Undo().undo();
+    EXPECT_EQ(Namen(*pPagina), (QStringList { "P0", "P1", "P2" }));
+    EXPECT_EQ(pPagina->m_nSelectieItem, 2);
+    EXPECT_EQ(pPagina->m_bSelectieZichtbaar, 1);
+    doc.Undo().redo();
+    EXPECT_EQ(pPagina->m_nSelectieItem, 0);
+}
+
+// The list shows the remembered screen; typing elsewhere does not make it the project's.
+TEST_F(LijstDialoog, OnlyAChoiceChangesTheMonitor)
+{
+    Pagina("P");
+    auto pKiezen = Project();
+    C<QComboBox>(*pKiezen, "monitor")->setCurrentIndex(2);
+    emit C<QComboBox>(*pKiezen, "monitor")->activated(2);
+    C<QPushButton>(*pKiezen, "ok")->click();
+    doc.m_project.m_nMonitor = 1; // as a file of another version may hold it
+    auto pDlg = Project();
+    EXPECT_EQ(C<QComboBox>(*pDlg, "monitor")->currentIndex(), 2);
+    C<QCheckBox>(*pDlg, "autoVolgende")->click(); // stores the controls
+    C<QPushButton>(*pDlg, "ok")->click();
+    EXPECT_EQ(doc.m_project.m_nMonitor, 1);
 }
