@@ -18,6 +18,6 @@ struct SBewerkOpdrachten {
     QAction* pKleurvlak = nullptr;
 };
 
-// A menu entry that runs the command's own action; enabled when bAan and
-// the action exists.
+// A menu entry that runs the command of the action (whether or not the action
+// is enabled at that moment); enabled when bAan and the action exists.
 void VoegMenuOpdracht(QMenu& menu, QAction* pActie, const QString& strTekst, bool bAan);

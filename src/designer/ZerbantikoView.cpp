@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimerEvent>
+#include <QUndoStack>
 
 namespace {
 
@@ -33,8 +34,19 @@ CZerbantikoView::CZerbantikoView(CZerbantikoDoc& doc, const IKlok& klok, QWidget
     setAttribute(Qt::WA_OpaquePaintEvent); // every paint covers the whole view
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(64, 36);
+    setMouseTracking(true); // the handles' cursors show before a click
     m_markeringen.KoppelAan(m_tekenaar);
     connect(&m_doc, &CZerbantikoDoc::updateAllViews, this, &CZerbantikoView::OnUpdate);
+    // An undo or redo during a drag may select another item, or move this
+    // one: the drag is given up rather than written into whatever is
+    // selected at the release.
+    connect(&m_doc.Undo(), &QUndoStack::indexChanged, this, [this] {
+        if (m_bSlepen) {
+            m_bSlepen = false;
+            unsetCursor();
+            update();
+        }
+    });
 }
 
 QImage CZerbantikoView::OnDraw(const QSize& client)
@@ -425,12 +437,7 @@ void CZerbantikoView::keyPressEvent(QKeyEvent* pEvent)
         const int n = pPagina->AantalKinderen();
         if (pS->m_nSoort == Soort::Pagina) {
             // A preview of the presenter's navigation over the clickable items.
-            const auto& aItems = pPagina->Kinderen();
-            if (std::any_of(aItems.begin(), aItems.end(), [](const auto& p) { return p->m_bKlikbaar != 0; })) {
-                int i = pPagina->m_nSelectieItem;
-                do
-                    i = (i + nRichting + n) % n;
-                while (!pPagina->GetKind(i)->m_bKlikbaar);
+            if (const int i = pPagina->VolgendKlikbaarItem(pPagina->m_nSelectieItem, nRichting); i >= 0) {
                 pPagina->m_nSelectieItem = i;
                 pPagina->m_bSelectieZichtbaar = 1;
                 update();
@@ -491,9 +498,11 @@ void CZerbantikoView::OnUpdate(QObject* pSender, int nHint, CDataItemBasis* pEle
         // A new or opened project: everything is new.
         m_pPagina = nullptr;
         m_markeringen.BeginPagina(nullptr, nullptr);
-    } else if (nHint == Hint::Toegevoegd || nHint == Hint::SelectieOntwerp) {
+    } else if (nHint == Hint::Toegevoegd) {
         return;
     }
+    // Every other change, a change of selection by whatever window included,
+    // repaints: handles and marks follow the selection.
     // A changed font (hint 1) is built anew at the paint: fonts follow their fields.
     update();
     ZetKlok();

@@ -5,6 +5,7 @@
 #include "KloonVan.h"
 #include "Teksten.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -211,8 +212,10 @@ std::optional<QFont> CDataItemBasis::TekstFont(int cy) const
     if (m_nSoort != Soort::Item || m_nItemSoort != ItemSoort::Tekst)
         return std::nullopt;
     QFont f(m_strLettertype.isEmpty() ? QStringLiteral("Verdana") : m_strLettertype);
-    // Qt rejects a pixel size of 0; the smallest real font is one pixel.
-    f.setPixelSize(qMax(1, FontPixelHeight(cy, m_dLettergrootte)));
+    // Qt rejects a pixel size of 0; the smallest real font is one pixel. A
+    // size from a file far beyond the page (the dialogs stop at 100 %, 0.8
+    // of the height) is drawn as twice the height, not as a gigantic glyph.
+    f.setPixelSize(std::clamp(FontPixelHeight(cy, m_dLettergrootte), 1, std::max(1, 2 * cy)));
     f.setWeight(m_bVet ? QFont::ExtraBold : QFont::Normal);
     f.setItalic(m_bCursief != 0);
     f.setUnderline(m_bOnderlijnen != 0);

@@ -5,6 +5,8 @@
 #include "Teksten.h"
 #include "ZerbantikoDoc.h"
 
+#include <algorithm>
+
 void CDataItemPagina::InitTemplate()
 {
     ResetToDefaults();
@@ -40,6 +42,24 @@ void CDataItemPagina::VoerActieUit(int nPositie)
 {
     if (CDataItemBasis* pKind = GetKind(nPositie))
         pKind->VoerActieUit(0);
+}
+
+int CDataItemPagina::VolgendKlikbaarItem(int nVan, int nRichting) const
+{
+    const int n = AantalKinderen();
+    const auto& aItems = Kinderen();
+    if (std::none_of(aItems.begin(), aItems.end(), [](const auto& p) { return p->m_bKlikbaar != 0; }))
+        return -1;
+    const int nStap = nRichting < 0 ? -1 : +1;
+    int i = std::clamp(nVan, -1, n);
+    do {
+        i += nStap;
+        if (i >= n)
+            i = 0;
+        else if (i < 0)
+            i = n - 1;
+    } while (!GetKind(i)->m_bKlikbaar);
+    return i;
 }
 
 int CDataItemPagina::ToonEigenschappen(CZerbantikoDoc* pDoc)

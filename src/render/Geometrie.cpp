@@ -2,6 +2,7 @@
 
 #include "model/DataItemBasis.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -18,6 +19,23 @@ int Trunc(double d)
     if (d <= dMin)
         return std::numeric_limits<int>::min();
     return int(d);
+}
+
+namespace {
+
+constexpr double dPlaatsMax = 1000.0;
+constexpr double dDikteMax = 100.0;
+
+} // namespace
+
+double PlaatsProcent(double d)
+{
+    return std::isnan(d) ? 0.0 : std::clamp(d, -dPlaatsMax, dPlaatsMax);
+}
+
+double DikteProcent(double d)
+{
+    return std::isnan(d) ? 0.0 : std::clamp(d, 0.0, dDikteMax);
 }
 
 namespace {
@@ -90,8 +108,8 @@ CRect ZoomSource(const CRect& doel, double pw, double ph)
 
 void ComputeAnchor(CDataItemBasis& item, int W, int H)
 {
-    item.m_ptAnker.x = Trunc(W * item.m_dAnkerX / 100);
-    item.m_ptAnker.y = H - Trunc(H * item.m_dAnkerY / 100);
+    item.m_ptAnker.x = Trunc(W * PlaatsProcent(item.m_dAnkerX) / 100);
+    item.m_ptAnker.y = H - Trunc(H * PlaatsProcent(item.m_dAnkerY) / 100);
 }
 
 namespace {
@@ -135,8 +153,8 @@ CRect ItemRect(const CDataItemBasis& item, int w, int h)
 
 CRect KleurvlakRect(const CDataItemBasis& item, int W, int H)
 {
-    int w = Trunc(W * item.m_dBreedte / 100 + 0.5);
-    const int h = (item.m_nVorm & Vorm::GelijkeZijden) ? w : Trunc(H * item.m_dHoogte / 100 + 0.5);
+    int w = Trunc(W * PlaatsProcent(item.m_dBreedte) / 100 + 0.5);
+    const int h = (item.m_nVorm & Vorm::GelijkeZijden) ? w : Trunc(H * PlaatsProcent(item.m_dHoogte) / 100 + 0.5);
     int x = item.m_ptAnker.x;
     if (item.m_bVolleBreedte) {
         x = 0;
@@ -155,8 +173,8 @@ CRect KleurvlakRect(const CDataItemBasis& item, int W, int H)
 
 CRect AfbeeldingRect(const CDataItemBasis& item, int W, int H)
 {
-    const int w = Trunc(W * item.m_dBreedte / 100 + 1.0);
-    const int h = Trunc(H * item.m_dHoogte / 100 + 1.0);
+    const int w = Trunc(W * PlaatsProcent(item.m_dBreedte) / 100 + 1.0);
+    const int h = Trunc(H * PlaatsProcent(item.m_dHoogte) / 100 + 1.0);
     return ItemRect(item, w, h);
 }
 
@@ -198,7 +216,7 @@ bool Band(int nMaat, const CRect& r, int W, int H, CRect& band)
 
 int BorderHalfWidth(const CDataItemBasis& item, int W, int H)
 {
-    return Trunc(item.m_dRandbreedte / 200 * qMin(W, H));
+    return Trunc(DikteProcent(item.m_dRandbreedte) / 200 * qMin(W, H));
 }
 
 } // namespace Geometrie

@@ -13,6 +13,14 @@ namespace Geometrie {
 // (from a zero-sized area) are clamped instead of being undefined.
 int Trunc(double d);
 
+// A file may hold any number where a percentage belongs (huge, negative, not
+// a number); the reader keeps them. These bring them, where they are used,
+// to what a page can show, so the pixel arithmetic stays in range:
+// positions and sizes to -1000..1000 (far off the page either way), widths
+// of borders and the selection indicator to 0..100; not a number is 0.
+double PlaatsProcent(double d);
+double DikteProcent(double d);
+
 // The largest rectangle with the monitor's aspect ratio centred in the client area.
 CRect ComputeOutputRect(const CRect& client, const CRect& monitor);
 

@@ -274,14 +274,15 @@ void CPaginaTekenaar::DrawSelectionIndicator(
 
     // The page's own monitor rectangle: in practice a fixed 1920 x 1080 reference.
     const CRect& ref = pagina.m_rectMonitor;
-    const double p = pagina.m_dRandbreedte / 100;
+    const double dDikte = DikteProcent(pagina.m_dRandbreedte);
+    const double p = dDikte / 100;
     int nBreedte, d;
     if (project.m_nSelectiePositie == Zijde::Links || project.m_nSelectiePositie == Zijde::Rechts) {
         nBreedte = Trunc(ref.Width() * p);
         d = nBreedte;
     } else {
         nBreedte = Trunc(ref.Height() * p);
-        d = Trunc(ref.Height() * pagina.m_dRandbreedte / 200);
+        d = Trunc(ref.Height() * dDikte / 200);
     }
     nBreedte = qMax(1, nBreedte);
     const int nVoor = nBreedte / 2;

@@ -298,20 +298,11 @@ void CWndPresentatie::KiesItem(int nRichting, bool bTonen)
 {
     if (!m_pPagina)
         return;
-    const int n = m_pPagina->AantalKinderen();
-    const auto& aItems = m_pPagina->Kinderen();
-    if (std::none_of(aItems.begin(), aItems.end(), [](const auto& p) { return p->m_bKlikbaar != 0; }))
+    const int i = m_pPagina->VolgendKlikbaarItem(m_pPagina->m_nSelectieItem, nRichting);
+    if (i < 0)
         return;
     if (bTonen)
         m_pPagina->m_bSelectieZichtbaar = 1;
-    int i = m_pPagina->m_nSelectieItem;
-    do {
-        i += nRichting;
-        if (i >= n)
-            i = 0;
-        else if (i < 0)
-            i = n - 1;
-    } while (!m_pPagina->GetKind(i)->m_bKlikbaar);
     m_pPagina->m_nSelectieItem = i;
     update();
 }

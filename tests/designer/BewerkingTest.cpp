@@ -6,10 +6,14 @@
 #include "support/FakeMelder.h"
 #include "support/VasteKlok.h"
 
+#include <QAction>
 #include <QMenu>
 #include <QTest>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace OntwerpBewerking;
 
@@ -176,4 +180,106 @@ TEST_F(OntwerpBewerken, RightClickOnEmptySpaceOffersNoCutOrDelete)
     EXPECT_TRUE(aUit.contains("Knippen"));
     EXPECT_TRUE(aUit.contains("Verwijderen"));
     EXPECT_EQ(doc.m_ptInvoegPositie, (CPoint { u.left + 5, u.top + 5 })) << "an insert lands where clicked";
+}
+
+// The pointer over the selected item shows what a drag from there would do,
+// before any button is pressed.
+TEST_F(OntwerpBewerken, HoverShowsTheHandlesCursors)
+{
+    doc.SelecteerElement(pVlak);
+    view.repaint();
+    const CRect& r = view.ItemRechthoeken()[0];
+    const QPoint linksBoven(r.left + view.Uitvoer().left + 1, r.top + view.Uitvoer().top + 1);
+    const std::pair<QPoint, Qt::CursorShape> aGevallen[] = {
+        { Midden(), Qt::SizeAllCursor }, { linksBoven, Qt::SizeFDiagCursor },
+        { QPoint(view.Uitvoer().left + 2, view.Uitvoer().top + 2), Qt::ArrowCursor }, // beside it
+    };
+    for (const auto& [pt, vorm] : aGevallen) {
+        QTest::mouseMove(&view, pt);
+        EXPECT_EQ(view.cursor().shape(), vorm) << pt.x() << "," << pt.y();
+    }
+}
+
+// Whatever changes the selection, the handles follow it at the next paint.
+TEST_F(OntwerpBewerken, ASelectionChangeRepaints)
+{
+    doc.SelecteerElement(pPagina);
+    doc.OnKleurvlakInvoegen();
+    CDataItemBasis* pAnder = doc.GetGeselecteerd();
+    pAnder->m_dAnkerX = 15; // away from the middle
+    pAnder->m_dAnkerY = 85;
+    pAnder->m_dBreedte = pAnder->m_dHoogte = 10;
+    doc.SelecteerElement(pVlak);
+    view.setFocus();
+    view.repaint();
+    const std::pair<const char*, std::function<void()>> aGevallen[] = {
+        { "Tab on an item", [&] { QTest::keyClick(&view, Qt::Key_Tab); } },
+        { "a right click on another item",
+            [&] {
+                const CRect& r = view.ItemRechthoeken()[size_t(pVlak->m_nIndex)];
+                const QPoint pt(
+                    (r.left + r.right) / 2 + view.Uitvoer().left, (r.top + r.bottom) / 2 + view.Uitvoer().top);
+                std::unique_ptr<QMenu>(view.MaakContextMenu(pt, nullptr));
+            } },
+    };
+    for (const auto& [szWat, doe] : aGevallen) {
+        const CDataItemBasis* pVoor = doc.GetGeselecteerd();
+        const int nVoor = view.Composities();
+        doe();
+        QCoreApplication::processEvents();
+        EXPECT_NE(doc.GetGeselecteerd(), pVoor) << szWat;
+        EXPECT_GT(view.Composities(), nVoor) << szWat;
+    }
+}
+
+// An undo in the middle of a drag gives the drag up: it never lands in the
+// item the undo selected.
+TEST_F(OntwerpBewerken, UndoDuringADragGivesTheDragUp)
+{
+    doc.SelecteerElement(pPagina);
+    doc.OnKleurvlakInvoegen();
+    CDataItemBasis* pAnder = doc.GetGeselecteerd();
+    CDataItemVelden na = *pAnder;
+    na.m_dAnkerX = 10;
+    doc.WijzigVelden(*pAnder, na, Hint::PositieGrootte, QStringLiteral("verschuiven"));
+    doc.SelecteerElement(pVlak);
+    view.repaint();
+    const CDataItemVelden vlakVoor = *pVlak;
+    const QPoint p = Midden();
+    QTest::mousePress(&view, Qt::LeftButton, {}, p);
+    QTest::mouseMove(&view, p + QPoint(60, 0));
+    doc.Undo().undo(); // gives pAnder its old anchor back
+    const CDataItemVelden anderNaUndo = *pAnder;
+    EXPECT_FALSE(view.Sleept());
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, p + QPoint(60, 0));
+    EXPECT_TRUE(static_cast<const CDataItemVelden&>(*pAnder) == anderNaUndo);
+    EXPECT_TRUE(static_cast<const CDataItemVelden&>(*pVlak) == vlakVoor);
+}
+
+// The overview's menu copies the page under the pointer, although the main
+// window's Kopieëren is disabled while the project is selected.
+TEST_F(OntwerpBewerken, CopyFromTheOverviewsMenu)
+{
+    QAction kopieren;
+    QObject::connect(&kopieren, &QAction::triggered, &doc, &CZerbantikoDoc::OnKopieren);
+    SBewerkOpdrachten opdrachten;
+    opdrachten.pKopieren = &kopieren;
+    view.SetOpdrachten(opdrachten);
+    doc.SelecteerElement(&doc.m_project);
+    kopieren.setEnabled(doc.KanKopieren());
+    ASSERT_FALSE(kopieren.isEnabled());
+    view.repaint();
+    const CRect& cel = view.ItemRechthoeken()[0];
+    const QPoint pt((cel.left + cel.right) / 2 + view.Uitvoer().left, (cel.top + cel.bottom) / 2 + view.Uitvoer().top);
+    std::unique_ptr<QMenu> pMenu(view.MaakContextMenu(pt, nullptr));
+    ASSERT_NE(pMenu, nullptr);
+    QAction* pKopieer = nullptr;
+    for (QAction* p : pMenu->actions())
+        if (p->text().startsWith("Kopi"))
+            pKopieer = p;
+    ASSERT_NE(pKopieer, nullptr);
+    ASSERT_TRUE(pKopieer->isEnabled());
+    pKopieer->trigger();
+    ASSERT_NE(doc.m_pKlembord, nullptr);
+    EXPECT_EQ(doc.m_pKlembord->m_strNaam, pPagina->m_strNaam);
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
 
 namespace {
@@ -364,6 +365,37 @@ TEST(DataItem, ChildListPositions)
     }
     EXPECT_EQ(pagina.GetKind(9), nullptr);
     EXPECT_EQ(pagina.GetKind(-1), nullptr);
+}
+
+// Tab in the designer and the presenter's keys in the show walk alike.
+TEST(DataItem, WalkOverTheClickableItems)
+{
+    CDataItemPagina pagina;
+    for (int nKlikbaar : { 1, 0, 1, 1 }) {
+        auto p = std::make_unique<CDataItemPaginaItem>();
+        p->m_bKlikbaar = nKlikbaar;
+        pagina.VoegKindToe(std::move(p));
+    }
+    struct {
+        int nVan, nRichting, nNaar;
+    } const aGevallen[] = {
+        { 0, +1, 2 }, // item 1 is not clickable
+        { 2, -1, 0 },
+        { 3, +1, 0 }, // round past the end
+        { 0, -1, 3 },
+        { -1, +1, 0 }, // none yet: the first
+        { -1, -1, 3 }, // ... or the last
+        { -1000, -1, 3 }, // odd values from a file
+        { INT_MIN, +1, 0 },
+        { INT_MAX, +1, 0 },
+        { INT_MAX, -1, 3 },
+        { 99, -1, 3 },
+    };
+    for (const auto& g : aGevallen)
+        EXPECT_EQ(pagina.VolgendKlikbaarItem(g.nVan, g.nRichting), g.nNaar) << g.nVan << " " << g.nRichting;
+    for (const auto& p : pagina.Kinderen())
+        p->m_bKlikbaar = 0;
+    EXPECT_EQ(pagina.VolgendKlikbaarItem(0, +1), -1) << "nothing to walk to";
 }
 
 TEST(DataItem, FontPixelHeightFromTargetHeight)

@@ -147,3 +147,32 @@ TEST(Geometrie, TruncNeverOverflows)
     EXPECT_EQ(Trunc(std::nan("")), 0);
     EXPECT_EQ(Trunc(-2.7), -2);
 }
+
+// Numbers a file may hold where percentages belong: drawn as the nearest
+// value a page can show, with no arithmetic out of range.
+TEST(Geometrie, OddPercentagesFromAFile)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::nan("");
+    struct {
+        double dProcent;
+        int nAnkerX, nBreedte, nRandHalf;
+    } const aGevallen[] = {
+        { 50, 960, 960, 270 },
+        { 1e300, 19200, 19200, 540 },
+        { inf, 19200, 19200, 540 },
+        { -1e300, -19200, -19199, 0 }, // trunc(-19200 + 0.5)
+        { -inf, -19200, -19199, 0 },
+        { nan, 0, 0, 0 },
+    };
+    for (const auto& g : aGevallen) {
+        CDataItemPaginaItem item;
+        item.m_dAnkerX = item.m_dAnkerY = g.dProcent;
+        item.m_dBreedte = item.m_dHoogte = g.dProcent;
+        item.m_dRandbreedte = g.dProcent;
+        ComputeAnchor(item, 1920, 1080);
+        EXPECT_EQ(item.m_ptAnker.x, g.nAnkerX) << g.dProcent;
+        EXPECT_EQ(KleurvlakRect(item, 1920, 1080).Width(), g.nBreedte) << g.dProcent;
+        EXPECT_EQ(BorderHalfWidth(item, 1920, 1080), g.nRandHalf) << g.dProcent;
+    }
+}
