@@ -95,9 +95,13 @@ void CBestandZoeker::SetProjectMap(const QString& strMap)
 
 QString CBestandZoeker::Zoek(const QString& strOpgeslagen) const
 {
-    if (const auto it = m_gevonden.constFind(strOpgeslagen); it != m_gevonden.constEnd())
-        return *it;
+    if (const auto it = m_gevonden.constFind(strOpgeslagen); it != m_gevonden.constEnd()) {
+        // A file found stays found while it exists; a miss is looked for
+        // again after a while, so a file copied in later is seen.
+        if (it->strPad.isEmpty() ? !it->herhaal.hasExpired() : QFileInfo::exists(it->strPad))
+            return it->strPad;
+    }
     const QString strGevonden = Zoek(strOpgeslagen, m_strMap);
-    m_gevonden.insert(strOpgeslagen, strGevonden);
+    m_gevonden.insert(strOpgeslagen, { strGevonden, QDeadlineTimer(m_nMisMs) });
     return strGevonden;
 }

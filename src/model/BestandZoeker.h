@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QString>
 
@@ -24,14 +25,22 @@ public:
     const QString& ProjectMap() const { return m_strMap; }
 
     // The local file to use, or empty when there is none. Remembered per
-    // stored path until the folder changes.
+    // stored path until the folder changes or the file is gone; a miss for
+    // the time given below, then looked for again.
     QString Zoek(const QString& strOpgeslagen) const;
+    void SetMisDuur(int nMs) { m_nMisMs = nMs; }
 
     // The lookup itself, without remembering.
     static QString Zoek(const QString& strOpgeslagen, const QString& strMap);
     static bool IsWindowsPad(const QString& strPad);
 
 private:
+    static constexpr int nMisMs = 2000;
+    struct SGevonden {
+        QString strPad;
+        QDeadlineTimer herhaal;
+    };
     QString m_strMap;
-    mutable QHash<QString, QString> m_gevonden;
+    int m_nMisMs = nMisMs;
+    mutable QHash<QString, SGevonden> m_gevonden;
 };

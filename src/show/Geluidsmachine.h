@@ -6,6 +6,22 @@
 // The sound engine as the show uses it: one current sound, owned by the
 // engine, that a new sound replaces and a stop ends; it stays the current
 // sound after it finished until something replaces or forgets it.
+// Which gong the toggle plays: the built-in one, or the project's own. An
+// own gong that was not found here (strPad empty) gives silence, never the
+// built-in one.
+struct SGong {
+    bool bEigen = false;
+    QString strPad; // the local file of the own gong
+
+    static SGong Ingebouwd() { return {}; }
+    static SGong Eigen(const QString& strPad) { return { true, strPad }; }
+};
+
+class CBestandZoeker;
+// The gong of the gong command for a project's stored gong path: the
+// built-in one when bIngebouwd is asked for or the project has none.
+SGong ProjectGong(const CBestandZoeker& zoeker, const QString& strOpgeslagen, bool bIngebouwd);
+
 class IGeluidsmachine {
 public:
     virtual ~IGeluidsmachine() = default;
@@ -13,9 +29,8 @@ public:
     // of 0..100 as the new current sound (none when it cannot be played).
     virtual void SpeelItemGeluid(const QString& strPad, int nVolume) = 0;
     // The gong toggle: a current sound still playing is stopped and
-    // forgotten instead; else the project's own file (strGong, the local
-    // file) unless bIntern is set or there is none, else the built-in gong.
-    virtual void SpeelGong(const QString& strGong, bool bIntern) = 0;
+    // forgotten instead; else the gong asked for.
+    virtual void SpeelGong(const SGong& gong) = 0;
     // Stops and forgets the current sound.
     virtual void StopHuidig() = 0;
     // Whether a current sound exists and has not finished.
@@ -46,7 +61,7 @@ float VolumeStap(float fVolume, double dStap);
 class CStilleGeluidsmachine : public IGeluidsmachine {
 public:
     void SpeelItemGeluid(const QString&, int) override { }
-    void SpeelGong(const QString&, bool) override { }
+    void SpeelGong(const SGong&) override { }
     void StopHuidig() override { }
     bool HuidigLoopt() const override { return false; }
 };

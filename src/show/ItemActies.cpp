@@ -168,9 +168,9 @@ void CItemActies::VoerOpdrachtUit(CDataItemBasis& item)
     const QString& strWoord = item.m_strOpdracht;
     if (strWoord == QLatin1String("@gong")) {
         const CDataItemBasis* pProject = item.GetProject();
-        m_geluid.SpeelGong(pProject ? m_zoeker.Zoek(pProject->m_strGong) : QString(), false);
+        m_geluid.SpeelGong(ProjectGong(m_zoeker, pProject ? pProject->m_strGong : QString(), false));
     } else if (strWoord == QLatin1String("@GONG")) {
-        m_geluid.SpeelGong(QString(), true);
+        m_geluid.SpeelGong(SGong::Ingebouwd());
     }
     m_viewer.ZetAftelling(true, nOpdrachtSeconden);
     m_viewer.ZetKleur2(clrGrijs);

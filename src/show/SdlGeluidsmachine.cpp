@@ -1,5 +1,7 @@
 #include "SdlGeluidsmachine.h"
 
+#include "model/BestandZoeker.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QTimerEvent>
@@ -53,7 +55,10 @@ bool CSdlGeluidsmachine::StartSdl() const
     // and does it at the first sound or device list.
     if (!m_bSdlGeprobeerd) {
         m_bSdlGeprobeerd = true;
-        m_bSdl = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        // SDL's events tell when a device goes away; its signal handlers
+        // would take Ctrl+C from the program.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        m_bSdl = SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS) == 0;
     }
     return m_bSdl;
 }
@@ -62,7 +67,7 @@ CSdlGeluidsmachine::~CSdlGeluidsmachine()
 {
     Sluit();
     if (m_bSdl)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        SDL_QuitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS);
 }
 
 QStringList CSdlGeluidsmachine::Apparaten() const
@@ -81,14 +86,32 @@ QStringList CSdlGeluidsmachine::Apparaten() const
 
 void CSdlGeluidsmachine::KiesApparaat(const QString& strApparaat)
 {
-    if (strApparaat == m_strApparaat)
-        return;
+    // The same device chosen again is opened again too: it may have been
+    // lost (pulled out) and be back.
     m_strApparaat = strApparaat;
     m_bApparaatGewijzigd = true;
 }
 
+bool CSdlGeluidsmachine::ApparaatVerloren() const
+{
+    if (!m_bSdl)
+        return false;
+    SDL_PumpEvents();
+    bool bVerloren = false;
+    SDL_Event e;
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_AUDIODEVICEREMOVED, SDL_AUDIODEVICEREMOVED) > 0) {
+        if (!e.adevice.iscapture)
+            bVerloren = true;
+    }
+    return bVerloren;
+}
+
 bool CSdlGeluidsmachine::Open()
 {
+    // A device that went away while open: the next sound opens anew, on the
+    // chosen device when it is back, else on the default one, else silent.
+    if (m_bOpen && ApparaatVerloren())
+        m_bApparaatGewijzigd = true;
     if (m_bOpen && !m_bApparaatGewijzigd)
         return true;
     if (m_bOpen) {
@@ -99,12 +122,15 @@ bool CSdlGeluidsmachine::Open()
     if (!StartSdl())
         return false;
     const QByteArray naam = m_strApparaat.toUtf8();
-    if (Mix_OpenAudioDevice(nFrequentie, AUDIO_S16SYS, nKanalen, nBuffer,
-            m_strApparaat.isEmpty() ? nullptr : naam.constData(), SDL_AUDIO_ALLOW_ANY_CHANGE)
-        != 0)
+    auto open = [](const char* szNaam) {
+        return Mix_OpenAudioDevice(nFrequentie, AUDIO_S16SYS, nKanalen, nBuffer, szNaam, SDL_AUDIO_ALLOW_ANY_CHANGE)
+            == 0;
+    };
+    if (!open(m_strApparaat.isEmpty() ? nullptr : naam.constData()) && (m_strApparaat.isEmpty() || !open(nullptr)))
         return false;
     Mix_HookMusicFinished(MuziekKlaar);
     m_bOpen = true;
+    ++m_nOpeningen;
     return true;
 }
 
@@ -159,7 +185,14 @@ void CSdlGeluidsmachine::SpeelItemGeluid(const QString& strPad, int nVolume)
         Speel(p, float(qBound(0, nVolume, 100) / 100.0));
 }
 
-void CSdlGeluidsmachine::SpeelGong(const QString& strGong, bool bIntern)
+SGong ProjectGong(const CBestandZoeker& zoeker, const QString& strOpgeslagen, bool bIngebouwd)
+{
+    if (bIngebouwd || strOpgeslagen.isEmpty())
+        return SGong::Ingebouwd();
+    return SGong::Eigen(zoeker.Zoek(strOpgeslagen));
+}
+
+void CSdlGeluidsmachine::SpeelGong(const SGong& gong)
 {
     if (HuidigLoopt()) {
         Vergeet();
@@ -168,11 +201,11 @@ void CSdlGeluidsmachine::SpeelGong(const QString& strGong, bool bIntern)
     Vergeet();
     if (!Open())
         return;
-    if (!bIntern && !strGong.isEmpty()) {
+    if (gong.bEigen) {
         // The project's own gong; a missing file gives silence, not the built-in one.
-        const QFileInfo info(strGong);
-        if (info.isFile() && info.size() <= nMaxBytes) {
-            if (Mix_Music* p = Mix_LoadMUS(QFile::encodeName(strGong).constData()))
+        const QFileInfo info(gong.strPad);
+        if (!gong.strPad.isEmpty() && info.isFile() && info.size() <= nMaxBytes) {
+            if (Mix_Music* p = Mix_LoadMUS(QFile::encodeName(gong.strPad).constData()))
                 Speel(p, 1.0f);
         }
         return;
@@ -191,7 +224,13 @@ void CSdlGeluidsmachine::StopHuidig()
 
 bool CSdlGeluidsmachine::HuidigLoopt() const
 {
-    return m_pHuidig && !g_bMuziekKlaar && (Mix_PlayingMusic() || Mix_PausedMusic());
+    if (!m_pHuidig)
+        return false;
+    // A looped sound plays on through the moment between its end and its
+    // new start, so a gong key pressed then silences it.
+    if (m_bHerhalen)
+        return true;
+    return !g_bMuziekKlaar && (Mix_PlayingMusic() || Mix_PausedMusic());
 }
 
 void CSdlGeluidsmachine::WisselPauze()

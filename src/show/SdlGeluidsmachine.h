@@ -25,9 +25,11 @@ public:
     void KiesApparaat(const QString& strApparaat) override;
     // Whether an audio device could be opened (tried at the first sound).
     bool HeeftGeluid() const { return m_bOpen; }
+    // How often a device was opened: once, and again after a change or loss.
+    int AantalOpeningen() const { return m_nOpeningen; }
 
     void SpeelItemGeluid(const QString& strPad, int nVolume) override;
-    void SpeelGong(const QString& strGong, bool bIntern) override;
+    void SpeelGong(const SGong& gong) override;
     void StopHuidig() override;
     bool HuidigLoopt() const override;
     void WisselPauze() override;
@@ -44,6 +46,8 @@ protected:
 private:
     bool StartSdl() const;
     bool Open();
+    // Whether SDL reported an output device gone since the last look.
+    bool ApparaatVerloren() const;
     void Sluit();
     // Makes the music the current sound and starts it at fVolume.
     void Speel(_Mix_Music* pMuziek, float fVolume);
@@ -61,4 +65,5 @@ private:
     float m_fVolume = 1.0f;
     float m_fMaster = 1.0f;
     int m_nTimer = 0;
+    int m_nOpeningen = 0;
 };

@@ -81,5 +81,5 @@ void CShow::Stop()
 
 void CShow::SpeelGong(bool bIntern)
 {
-    m_geluid.SpeelGong(m_doc.Zoeker().Zoek(m_doc.m_project.m_strGong), bIntern);
+    m_geluid.SpeelGong(ProjectGong(m_doc.Zoeker(), m_doc.m_project.m_strGong, bIntern));
 }

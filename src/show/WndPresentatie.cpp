@@ -390,7 +390,7 @@ void CWndPresentatie::keyPressEvent(QKeyEvent* pEvent)
         Sluit();
         break;
     case Handeling::Gong:
-        m_geluid.SpeelGong(m_doc.Zoeker().Zoek(project.m_strGong), false);
+        m_geluid.SpeelGong(ProjectGong(m_doc.Zoeker(), project.m_strGong, false));
         break;
     case Handeling::StopGeluid:
         m_geluid.StopHuidig();

@@ -65,14 +65,20 @@ TEST_F(Zoeker, TheExactNameWinsOverOneOfOtherCase)
     EXPECT_EQ(CBestandZoeker::Zoek(R"(C:\x\Foto's\zon.jpg)", dir.path()), Pad("Foto's/zon.jpg"));
 }
 
-TEST_F(Zoeker, RemembersUntilTheFolderChanges)
+TEST_F(Zoeker, RemembersWhileTheFileIsThereAndLooksAgainForAMiss)
 {
     CBestandZoeker zoeker;
     zoeker.SetProjectMap(dir.path());
     const QString strOpgeslagen = R"(C:\Clubavond\Foto's\Zon.JPG)";
     ASSERT_EQ(zoeker.Zoek(strOpgeslagen), Pad("Foto's/Zon.JPG"));
     ASSERT_TRUE(QFile::remove(Pad("Foto's/Zon.JPG")));
-    EXPECT_EQ(zoeker.Zoek(strOpgeslagen), Pad("Foto's/Zon.JPG")) << "a second lookup touches no disk";
+    EXPECT_EQ(zoeker.Zoek(strOpgeslagen), QString()) << "a file gone is no longer found";
+    Maak("Zon.jpg");
+    EXPECT_EQ(zoeker.Zoek(strOpgeslagen), QString()) << "a miss is remembered for a while";
+    zoeker.SetMisDuur(0);
     zoeker.SetProjectMap(dir.path());
-    EXPECT_EQ(zoeker.Zoek(strOpgeslagen), QString()) << "reopened, the project looks again";
+    EXPECT_EQ(zoeker.Zoek("gong.mp3"), QString());
+    Maak("gong.mp3"); // copied in later
+    EXPECT_EQ(zoeker.Zoek("gong.mp3"), Pad("gong.mp3")) << "and then looked for again";
+    EXPECT_EQ(zoeker.Zoek(strOpgeslagen), Pad("Zon.jpg"));
 }

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <SDL.h>
 #include <cmath>
 #include <vector>
 
@@ -72,16 +73,16 @@ protected:
 TEST_F(Geluid, TheGongReachesTheOutputAndAGongKeySilencesIt)
 {
     CSdlGeluidsmachine machine;
-    machine.SpeelGong(QString(), true);
+    machine.SpeelGong(SGong::Ingebouwd());
     ASSERT_TRUE(machine.HuidigLoopt());
     Wacht(800);
     EXPECT_GT(Rms(0, Geschreven()), 0.05) << "the built-in gong is heard";
-    machine.SpeelGong(QString(), false); // while it plays: silence, no new gong
+    machine.SpeelGong(SGong::Ingebouwd()); // while it plays: silence, no new gong
     EXPECT_FALSE(machine.HuidigLoopt());
     const qint64 nNaStop = Geschreven();
     Wacht(500);
     EXPECT_LT(Rms(nNaStop + nBytesPerSeconde / 5, Geschreven()), 0.001) << "and nothing is playing after";
-    machine.SpeelGong(QString(), false);
+    machine.SpeelGong(SGong::Ingebouwd());
     EXPECT_TRUE(machine.HuidigLoopt()) << "once silent, the gong sounds again";
 }
 
@@ -125,7 +126,7 @@ TEST_F(Geluid, WithoutADeviceEverythingIsSilent)
     qputenv("SDL_AUDIODRIVER", "geen-apparaat");
     CSdlGeluidsmachine machine;
     EXPECT_FALSE(machine.HeeftGeluid());
-    machine.SpeelGong(QString(), true);
+    machine.SpeelGong(SGong::Ingebouwd());
     machine.SpeelItemGeluid(Toon(dir.filePath("toon.wav"), 1, 0.5), 80);
     machine.WisselPauze();
     machine.ZetMasterVolume(0.5f);
@@ -136,6 +137,51 @@ TEST_F(Geluid, WithoutADeviceEverythingIsSilent)
 TEST_F(Geluid, AMissingProjectGongIsSilenceNotTheBuiltInOne)
 {
     CSdlGeluidsmachine machine;
-    machine.SpeelGong(dir.filePath("weg.mp3"), false);
-    EXPECT_FALSE(machine.HuidigLoopt());
+    for (const QString& strPad : { dir.filePath("weg.mp3"), QString() }) { // missing, or not found here
+        machine.SpeelGong(SGong::Eigen(strPad));
+        EXPECT_FALSE(machine.HuidigLoopt()) << qPrintable(strPad);
+    }
+}
+
+// A looped sound counts as playing throughout, also between its end and its
+// new start, where a gong key must silence it rather than start the gong.
+TEST_F(Geluid, ALoopedSoundPlaysWithoutGaps)
+{
+    const QString strKort = Toon(dir.filePath("kort.wav"), 0.15, 0.5);
+    CSdlGeluidsmachine machine;
+    machine.SpeelItemGeluid(strKort, 100);
+    machine.WisselHerhalen();
+    int nNiet = 0;
+    for (int i = 0; i < 60; ++i) {
+        Wacht(10);
+        nNiet += machine.HuidigLoopt() ? 0 : 1;
+    }
+    EXPECT_EQ(nNiet, 0);
+    machine.SpeelGong(SGong::Ingebouwd());
+    EXPECT_FALSE(machine.HuidigLoopt()) << "the gong key silenced the loop";
+}
+
+// A device lost while open, or chosen again, is opened anew for the next sound.
+TEST_F(Geluid, ALostDeviceIsOpenedAgain)
+{
+    CSdlGeluidsmachine machine;
+    machine.SpeelGong(SGong::Ingebouwd());
+    ASSERT_EQ(machine.AantalOpeningen(), 1);
+    machine.StopHuidig();
+    machine.SpeelGong(SGong::Ingebouwd());
+    EXPECT_EQ(machine.AantalOpeningen(), 1) << "an open device is kept";
+
+    SDL_Event e {};
+    e.type = SDL_AUDIODEVICEREMOVED;
+    e.adevice.which = 2;
+    ASSERT_EQ(SDL_PushEvent(&e), 1);
+    machine.StopHuidig();
+    machine.SpeelGong(SGong::Ingebouwd());
+    EXPECT_EQ(machine.AantalOpeningen(), 2) << "after a loss";
+    EXPECT_TRUE(machine.HuidigLoopt());
+
+    machine.StopHuidig();
+    machine.KiesApparaat(QString()); // the same choice again
+    machine.SpeelGong(SGong::Ingebouwd());
+    EXPECT_EQ(machine.AantalOpeningen(), 3);
 }

@@ -252,7 +252,14 @@ TEST_F(Show, SoundsProgramsAndStopping)
     EXPECT_EQ(starter.aGestart.last(), " @red|") << "a blank before the at sign: a path";
     Venster().VoerKlikUit(*Item(a, "@gong"));
     Venster().VoerKlikUit(*Item(a, "@GONG"));
-    EXPECT_EQ(geluid.aVerzoeken.mid(geluid.aVerzoeken.size() - 2), (QStringList { "gong  0", "gong  1" }));
+    EXPECT_EQ(geluid.aVerzoeken.mid(geluid.aVerzoeken.size() - 2), (QStringList { "gong ingebouwd", "gong ingebouwd" }))
+        << "without a gong of the project's own";
+    doc.m_project.m_strGong = "weg.mp3"; // set, but not found here
+    Venster().VoerKlikUit(*Item(a, "@gong"));
+    Venster().VoerKlikUit(*Item(a, "@GONG"));
+    EXPECT_EQ(geluid.aVerzoeken.mid(geluid.aVerzoeken.size() - 2), (QStringList { "gong eigen ", "gong ingebouwd" }))
+        << "a gong set but missing is silence, not the built-in one";
+    doc.m_project.m_strGong.clear();
 
     // A key activation may drop a drive letter.
     Item(a, "C:programma", "D:lijst.txt")->VoerActieUit(1);
@@ -487,7 +494,7 @@ TEST_F(Show, PresenterProfilesAndSoundKeys)
     Toets(Venster(), Qt::Key_Escape, {}, 9, true);
     EXPECT_TRUE(geluid.aVerzoeken.isEmpty()) << "a repeating Escape does not match";
     Toets(Venster(), Qt::Key_Escape, {}, 9);
-    EXPECT_EQ(geluid.aVerzoeken, QStringList { "gong  0" }) << "Escape with flag word 1 plays the gong";
+    EXPECT_EQ(geluid.aVerzoeken, QStringList { "gong ingebouwd" }) << "Escape with flag word 1 plays the gong";
 
     geluid.SpeelItemGeluid("applaus.wav", 95);
     Toets(Venster(), Qt::Key_Plus, Qt::KeypadModifier);

@@ -12,9 +12,9 @@ public:
         aVerzoeken << QStringLiteral("speel %1 %2").arg(strPad).arg(nVolume);
         bSpeelt = true;
     }
-    void SpeelGong(const QString& strGong, bool bIntern) override
+    void SpeelGong(const SGong& gong) override
     {
-        aVerzoeken << QStringLiteral("gong %1 %2").arg(strGong).arg(bIntern);
+        aVerzoeken << (gong.bEigen ? QStringLiteral("gong eigen ") + gong.strPad : QStringLiteral("gong ingebouwd"));
     }
     void StopHuidig() override
     {
