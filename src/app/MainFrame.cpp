@@ -527,6 +527,11 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
     }
     Instellingen::BewaarBoomBreedte(m_pSplitter->sizes().value(0));
     pEvent->accept();
+    // The show's windows are windows of their own: without this the program
+    // would run on, with or without a show, after the editor has gone.
+    if (m_pShow)
+        m_pShow->BeeindigAlles();
+    QCoreApplication::quit();
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* pEvent)

@@ -10,8 +10,24 @@ CPictureCache& CPictureCache::Instance()
     return cache;
 }
 
+namespace {
+
+// Qt refuses to decode a picture of more than 128 MB (about 33 megapixels)
+// unless told otherwise; photos of current cameras are larger. This holds a
+// picture of 268 megapixels at four bytes each, and a file that claims more
+// (a hostile one can claim anything in a few bytes) is still refused before
+// any memory is taken.
+constexpr int nDecodeerLimietMB = 1024;
+
+} // namespace
+
 std::shared_ptr<const QImage> CPictureCache::Decode(const QByteArray& data)
 {
+    static const bool bLimiet = [] {
+        QImageReader::setAllocationLimit(nDecodeerLimietMB);
+        return true;
+    }();
+    Q_UNUSED(bLimiet);
     if (data.isEmpty())
         return nullptr;
     // The format comes from the content, whatever the file is called.

@@ -79,6 +79,13 @@ void CShow::Stop()
     m_pPresentatie->Sluit();
 }
 
+void CShow::BeeindigAlles()
+{
+    m_pPresentatie->Sluit();
+    m_pViewer->Sluit();
+    m_geluid.StopHuidig();
+}
+
 void CShow::SpeelGong(bool bIntern)
 {
     m_geluid.SpeelGong(ProjectGong(m_doc.Zoeker(), m_doc.m_project.m_strGong, bIntern));

@@ -29,6 +29,8 @@ public:
     void Start();
     // Shift+F5.
     void Stop();
+    // The program ends: the show, its viewer and its sound.
+    void BeeindigAlles();
     bool KanStarten() const;
     bool KanStoppen() const;
 

@@ -7,6 +7,7 @@
 #include "model/Hints.h"
 #include "model/ZerbantikoDoc.h"
 #include "show/Show.h"
+#include "show/WndAfbeelding.h"
 #include "show/WndPresentatie.h"
 #include "support/FakeGeluid.h"
 #include "support/FakeKiezer.h"
@@ -406,4 +407,15 @@ TEST_F(Editor, F5StartsTheShowAndShiftF5StopsIt)
     metShow.Actie(Opdracht::ShowStop)->trigger();
     EXPECT_FALSE(show.Presentatie().isVisible());
     EXPECT_TRUE(metShow.Actie(Opdracht::ShowStart)->isEnabled());
+
+    // Closing the editor ends the show with its viewer and sound.
+    metShow.Actie(Opdracht::ShowStart)->trigger();
+    show.Viewer().Toon();
+    geluid.SpeelItemGeluid("applaus.wav", 80);
+    doc.SetModifiedFlag(false);
+    metShow.show();
+    EXPECT_TRUE(metShow.close());
+    EXPECT_FALSE(show.Presentatie().isVisible());
+    EXPECT_FALSE(show.Viewer().isVisible());
+    EXPECT_FALSE(geluid.HuidigLoopt());
 }

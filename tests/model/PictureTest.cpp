@@ -4,6 +4,7 @@
 #include "model/FileKind.h"
 
 #include <QBuffer>
+#include <QDataStream>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -129,4 +130,33 @@ TEST(Picture, CopySharesTheSourcePictureAndReadsNoFile)
     bron.m_picture.Release();
     doel.CopyFrom(bron);
     EXPECT_FALSE(doel.m_picture.IsLoaded()) << "a source without picture gives a copy without one";
+}
+
+// Photos of current cameras are larger than Qt's default decoding limit; a
+// file that claims a gigantic picture in a few bytes is still refused.
+TEST(Picture, LargePhotosLoadAndGiganticClaimsDoNot)
+{
+    QTemporaryDir dir;
+    const QString strFoto = MaakPlaatje(dir, "foto.png", "PNG", { 6000, 6000 }, qRgb(10, 20, 30)); // 36 MP
+    QByteArray bmp;
+    {
+        // A BMP header of 100,000 x 100,000 pixels at 24 bits, and no pixels.
+        QDataStream s(&bmp, QIODevice::WriteOnly);
+        s.setByteOrder(QDataStream::LittleEndian);
+        s.writeRawData("BM", 2);
+        s << quint32(54) << quint32(0) << quint32(54);
+        s << quint32(40) << qint32(100000) << qint32(100000) << quint16(1) << quint16(24) << quint32(0) << quint32(0)
+          << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
+    }
+    QFile reus(dir.filePath("reus.bmp"));
+    ASSERT_TRUE(reus.open(QIODevice::WriteOnly));
+    reus.write(bmp);
+    reus.close();
+
+    CPicture foto;
+    ASSERT_TRUE(foto.Load(strFoto));
+    EXPECT_EQ(foto.Image()->size(), QSize(6000, 6000));
+    EXPECT_EQ(foto.Image()->pixel(5999, 5999) & 0xFFFFFF, 0x0A141Eu);
+    CPicture reusPic;
+    EXPECT_FALSE(reusPic.Load(reus.fileName()));
 }
