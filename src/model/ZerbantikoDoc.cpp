@@ -429,6 +429,10 @@ void CZerbantikoDoc::BeeindigProgrammas(CDataItemBasis& element)
 void CZerbantikoDoc::WijzigVelden(
     CDataItemBasis& element, const CDataItemVelden& na, int nHint, const QString& strTekst, int nSamen)
 {
+    // An edit that changes nothing (a nudge against an edge, a drag back to
+    // where it began) is no step and marks nothing modified.
+    if (static_cast<const CDataItemVelden&>(element) == na)
+        return;
     m_undo.push(new CVeldenCommando(*this, element, element, na, nHint, strTekst, nSamen));
 }
 

@@ -8,6 +8,8 @@
 #include "model/FileKind.h"
 #include "model/IProces.h"
 
+#include <vector>
+
 namespace {
 
 // Every "@" command re-arms the viewer's countdown to this and makes its bar grey.
@@ -40,12 +42,21 @@ const SKleurWoord g_aKleuren[] = {
     { "@dmagenta", RGB(128, 0, 128) },
 };
 
-// Two hexadecimal digits at position i, as "%02x" reads them; 0 when they are none.
-int Hex2(const QString& s, int i)
+// The next n two-digit hexadecimal numbers of the text, blanks before each
+// skipped as "%02x" skips them; a pair that is no number reads as 0.
+std::vector<int> HexParen(const QString& s, int n)
 {
-    bool bOk = false;
-    const int n = s.mid(i, 2).toInt(&bOk, 16);
-    return bOk && n >= 0 ? n : 0;
+    std::vector<int> a;
+    qsizetype i = 0;
+    while (int(a.size()) < n) {
+        while (i < s.size() && (s[i] == u' ' || s[i] == u'\t'))
+            ++i;
+        bool bOk = false;
+        const int nWaarde = s.mid(i, 2).toInt(&bOk, 16);
+        a.push_back(bOk && nWaarde >= 0 && s.mid(i, 2).size() == 2 ? nWaarde : 0);
+        i += 2;
+    }
+    return a;
 }
 
 // The decimal number at the start of the text, blanks skipped, with an
@@ -108,7 +119,8 @@ bool CItemActies::LeesRgb(const QString& strOpties, quint32& clr)
 {
     if (strOpties.size() < nRgbLengte)
         return false;
-    clr = RGB(Hex2(strOpties, 0), Hex2(strOpties, 2), Hex2(strOpties, 4));
+    const std::vector<int> a = HexParen(strOpties, 3);
+    clr = RGB(a[0], a[1], a[2]);
     return true;
 }
 
@@ -116,8 +128,9 @@ bool CItemActies::LeesVerloop(const QString& strOpties, quint32& clr1, quint32& 
 {
     if (strOpties.size() < nVerloopLengte)
         return false;
-    clr1 = RGB(Hex2(strOpties, 0), Hex2(strOpties, 2), Hex2(strOpties, 4));
-    clr2 = RGB(Hex2(strOpties, 7), Hex2(strOpties, 9), Hex2(strOpties, 11));
+    const std::vector<int> a = HexParen(strOpties, 6);
+    clr1 = RGB(a[0], a[1], a[2]);
+    clr2 = RGB(a[3], a[4], a[5]);
     return true;
 }
 

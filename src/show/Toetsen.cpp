@@ -26,9 +26,11 @@ constexpr SUitgebreid g_aUitgebreid[] = { { 96, 0x1C }, { 97, 0x1D }, { 98, 0x35
 // Below this, evdev codes are the PC's own scan codes.
 constexpr quint32 nEersteNietPc = 89;
 
+// The one media key the presenter profiles know: Play/Pause, as a remote
+// and a keyboard send it; a separate Play or Pause key is no such key.
 bool IsMediaSpelen(int nToets)
 {
-    return nToets == Qt::Key_MediaTogglePlayPause || nToets == Qt::Key_MediaPlay || nToets == Qt::Key_MediaPause;
+    return nToets == Qt::Key_MediaTogglePlayPause;
 }
 
 } // namespace

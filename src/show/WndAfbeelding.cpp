@@ -12,7 +12,11 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace {
+
+constexpr int nMaxSeconden = 365 * 24 * 3600;
 
 constexpr int nTikMs = 30;
 constexpr int nCursorMs = 100;
@@ -63,9 +67,10 @@ void CWndAfbeelding::ZetAftelling(bool bAan, int nSeconden)
 {
     m_nTik = 0;
     if (bAan && nSeconden > 0) {
-        m_nSeconden = nSeconden;
+        // A year at most, so that the count of 32 ms ticks stays a number.
+        m_nSeconden = std::min(nSeconden, nMaxSeconden);
         m_bAftellen = true;
-        m_nTikken = int(qint64(nSeconden) * 1000 / 32);
+        m_nTikken = int(qint64(m_nSeconden) * 1000 / 32);
     } else {
         m_nSeconden = 0;
         m_bAftellen = false;

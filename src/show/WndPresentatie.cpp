@@ -66,7 +66,6 @@ void CWndPresentatie::Start()
     m_pPagina = m_doc.GetHuidigePagina();
     m_nPaginaIndex = m_pPagina->m_nIndex;
     m_pPagina->m_bSelectieZichtbaar = 0;
-    m_pGeklikt = nullptr;
     Plaats();
     show();
     raise();
@@ -105,7 +104,6 @@ void CWndPresentatie::ToonPagina(CDataItemPagina* pPagina)
     m_pPagina = pPagina;
     m_nPaginaIndex = pPagina->m_nIndex;
     pPagina->m_bSelectieZichtbaar = 0;
-    m_pGeklikt = nullptr;
     update();
 }
 
@@ -269,7 +267,6 @@ void CWndPresentatie::mousePressEvent(QMouseEvent* pEvent)
     if (!pItem)
         return;
     m_pPagina->m_nSelectieItem = pItem->m_nIndex;
-    m_pGeklikt = pItem;
     update();
     if ((toetsen & Qt::ShiftModifier) && (toetsen & Qt::ControlModifier)) {
         if (auto* p = dynamic_cast<CDataItemPaginaItem*>(pItem))
@@ -316,16 +313,22 @@ void CWndPresentatie::Activeer(bool bStop)
         return;
     m_timerCursor.stop();
     const bool bAutoVolgende = m_doc.m_project.m_bAutoVolgende != 0;
-    if (bStop) {
+    if (bStop)
         pItem->StopActie();
-    } else if (CItemActies::IsNavigatie(pItem->m_strOpdracht)) {
-        // A presenter at the screen expects a menu item to jump as a click does.
-        VoerKlikUit(*pItem);
-    } else {
-        pItem->VoerActieUit(m_doc.m_project.m_nReserve2);
-    }
-    if (bAutoVolgende && m_pPagina)
+    else
+        VoerUitDoorToets(*pItem, m_doc.m_project.m_nReserve2);
+    // Not after an item that ended the show.
+    if (bAutoVolgende && m_pPagina && isVisible())
         m_timerAutoVolgende.start(nAutoVolgendeMs, this);
+}
+
+void CWndPresentatie::VoerUitDoorToets(CDataItemBasis& item, int nArgument)
+{
+    // A presenter at the screen expects a menu item to jump as a click does.
+    if (CItemActies::IsNavigatie(item.m_strOpdracht))
+        VoerKlikUit(item);
+    else
+        item.VoerActieUit(nArgument);
 }
 
 void CWndPresentatie::keyPressEvent(QKeyEvent* pEvent)
@@ -381,7 +384,8 @@ void CWndPresentatie::keyPressEvent(QKeyEvent* pEvent)
     case Handeling::Cijfer:
         m_timerKlok.stop();
         m_timerCursor.stop();
-        m_pPagina->VoerActieUit(u.nCijfer);
+        if (CDataItemBasis* pItem = m_pPagina->GetKind(u.nCijfer))
+            VoerUitDoorToets(*pItem, 0);
         break;
     case Handeling::Terug:
         ToonPaginaDoorToets(TerugInGeschiedenis(1));
@@ -468,7 +472,6 @@ void CWndPresentatie::ControleerPaginas()
     if (m_pPagina && !HoortBijProject(m_pPagina)) {
         // The page on show is gone: the page that now has its index, or the
         // last page, or no show at all.
-        m_pGeklikt = nullptr;
         const int nPaginas = m_doc.m_project.AantalKinderen();
         if (nPaginas == 0) {
             m_pPagina = nullptr;
@@ -479,11 +482,6 @@ void CWndPresentatie::ControleerPaginas()
             dynamic_cast<CDataItemPagina*>(m_doc.m_project.GetKind(std::clamp(m_nPaginaIndex, 0, nPaginas - 1))));
         return;
     }
-    if (m_pGeklikt && m_pPagina) {
-        const auto& aItems = m_pPagina->Kinderen();
-        if (std::none_of(aItems.begin(), aItems.end(), [this](const auto& p) { return p.get() == m_pGeklikt; }))
-            m_pGeklikt = nullptr;
-    }
     if (m_pPagina)
         m_nPaginaIndex = m_pPagina->m_nIndex;
 }
@@ -493,7 +491,6 @@ void CWndPresentatie::OnUpdate(QObject*, int nHint, CDataItemBasis* pElement)
     if (!pElement && nHint == Hint::Uiterlijk) {
         // A new or opened project: nothing of the old one may be touched.
         m_pPagina = nullptr;
-        m_pGeklikt = nullptr;
         m_pVoorbereid = nullptr;
         m_lstGeschiedenis.clear();
         Sluit();

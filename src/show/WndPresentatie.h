@@ -43,6 +43,8 @@ public:
     void KiesItem(int nRichting, bool bTonen = true);
     // Enter and its presenter keys: the item under a visible indicator.
     void Activeer(bool bStop);
+    // An item run by a key: a jump as its click would, anything else by its action.
+    void VoerUitDoorToets(CDataItemBasis& item, int nArgument);
     bool AutoVolgendeLoopt() const { return m_timerAutoVolgende.isActive(); }
 
     CDataItemPagina* Pagina() const { return m_pPagina; }
@@ -99,7 +101,6 @@ private:
     CPaginaTekenaar m_tekenaar;
     CDataItemPagina* m_pPagina = nullptr;
     int m_nPaginaIndex = -1; // the index the page on show had, for when it goes
-    CDataItemBasis* m_pGeklikt = nullptr;
     CRect m_rectUitvoer;
     QImage m_beeld; // the page bitmap, kept between paints
     std::vector<CRect> m_aKlikvlak;

@@ -283,3 +283,16 @@ TEST_F(OntwerpBewerken, CopyFromTheOverviewsMenu)
     ASSERT_NE(doc.m_pKlembord, nullptr);
     EXPECT_EQ(doc.m_pKlembord->m_strNaam, pPagina->m_strNaam);
 }
+
+// An edit that changes nothing is no step to undo and leaves the project as it was.
+TEST_F(OntwerpBewerken, AnEditThatChangesNothingIsNoStep)
+{
+    pVlak->m_dAnkerX = 0;
+    doc.MarkeerOpgeslagen();
+    const int nVoor = doc.Undo().count();
+    view.setFocus();
+    QTest::keyClick(&view, Qt::Key_Left); // against the left edge
+    QTest::keyClick(&view, Qt::Key_Home); // and to where it already is
+    EXPECT_EQ(doc.Undo().count(), nVoor);
+    EXPECT_FALSE(doc.IsModified());
+}

@@ -164,6 +164,9 @@ TEST_F(Show, ColourAndPictureActionsFillTheViewer)
         { "@rgb", "FF8000", true, RGB(255, 128, 0), false }, { "@rgb", "00ff00", true, RGB(0, 255, 0), false },
         { "@rgb", "zz8000", true, RGB(0, 128, 0), false }, // what is no hexadecimal reads as 0
         { "@rgb", "fff", false, 0, false }, // too short: nothing shown
+        { "@rgb", " FF8000", true, RGB(255, 128, 0), false }, // blanks before a pair are skipped
+        { "@rgb", "FF 80 00", true, RGB(255, 128, 0), false },
+        { "@grad", "FF0000  0000FF", true, RGB(255, 0, 0), true }, // two blanks between
         { "@grad", "000000 0000FF", true, RGB(0, 0, 0), true }, { "@grad", "000000 00", false, 0, false },
         { "@Red", "", false, 0, false }, // letter case matters
     };
@@ -443,6 +446,26 @@ TEST_F(Show, TheIndicatorWalksTheClickableItems)
     Toets(Venster(), Qt::Key_Return);
     EXPECT_TRUE(Venster().AutoVolgendeLoopt());
     EXPECT_TRUE(QTest::qWaitFor([&] { return a->m_nSelectieItem == 1; }, 2000));
+}
+
+// A key runs an item as its click would: a digit as Enter does.
+TEST_F(Show, KeysRunJumpsAsClicksDo)
+{
+    CDataItemPagina* a = Pagina("A");
+    Pagina("Doel");
+    CDataItemBasis* pSluit = Item(a, "@close");
+    Item(a, "@page", "Doel"); // inserted in front: item 0
+    doc.m_project.m_bAutoVolgende = 1;
+    Start(a);
+    Toets(Venster(), Qt::Key_1);
+    EXPECT_EQ(Op(), "Doel") << "digit 1 jumps";
+    EXPECT_EQ(Venster().Geschiedenis().size(), 1u) << "and the page it left is kept, as for a click";
+    Start(a);
+    a->m_nSelectieItem = pSluit->m_nIndex;
+    a->m_bSelectieZichtbaar = 1;
+    Toets(Venster(), Qt::Key_Return);
+    EXPECT_FALSE(Venster().isVisible());
+    EXPECT_FALSE(Venster().AutoVolgendeLoopt()) << "nothing moves on in a show that ended";
 }
 
 TEST_F(Show, PageKeysHistoryAndClosing)

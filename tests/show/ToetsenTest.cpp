@@ -21,7 +21,7 @@ TEST(Toetsen, FlagWordFromTheKeyEvent)
         { Qt::Key_Up, 111, false, 0x148 }, // an extended key: E0 48
         { Qt::Key_PageDown, 117, false, 0x151 }, { Qt::Key_Enter, 104, false, 0x11C }, // keypad Enter
         { Qt::Key_MediaTogglePlayPause, 172, false, 0x100 }, // a consumer key
-        { Qt::Key_MediaPlay, 0, true, 0x4100 }, { Qt::Key_Escape, 0, false, 0 }, // no scan code known
+        { Qt::Key_MediaPlay, 0, true, 0x4000 }, { Qt::Key_Escape, 0, false, 0 }, // no scan code known
     };
     for (const auto& g : aGevallen)
         EXPECT_EQ(Vlagwoord(g.nToets, g.nX, g.bHerhaling), g.nVlag) << g.nToets << " " << g.nX;
@@ -61,6 +61,8 @@ TEST(Toetsen, TheKeyTableOfEveryProfile)
             { H::Activeer, H::Activeer, H::Activeer, H::Activeer, H::Activeer } },
         { "Media Play/Pause", Qt::Key_MediaTogglePlayPause, nMedia, false, false,
             { H::Niets, H::Niets, H::Niets, H::Niets, H::Gong } },
+        { "Media Play, a key of its own", Qt::Key_MediaPlay, nMedia, false, false,
+            { H::Niets, H::Niets, H::Niets, H::Niets, H::Niets } },
         { "B", Qt::Key_B, 0x30, false, false, { H::Terug, H::Terug, H::Terug, H::Activeer, H::Terug } },
         { "P", Qt::Key_P, 0x19, false, false,
             { H::VorigItem, H::VorigItem, H::VorigItem, H::VorigItem, H::VorigItem } },
