@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 // A project of named pages, each with one clickable colour area that fills
@@ -183,6 +185,18 @@ TEST_F(Show, ColourAndPictureActionsFillTheViewer)
         EXPECT_EQ(viewer.Verloop(), g.bVerloop);
         EXPECT_EQ(viewer.Kleur2(), g.bVerloop ? RGB(0, 0, 255) : RGB(128, 128, 128)) << "a grey bar";
         EXPECT_FALSE(viewer.HeeftAfbeelding());
+    }
+}
+
+TEST_F(Show, ACountdownOfAnyLengthCountsDown)
+{
+    CWndAfbeelding& viewer = show.Viewer();
+    const std::pair<int, int> aGevallen[] = { { 10, 10 * 1000 / 32 }, { 68719477, 365 * 24 * 3600 / 32 * 1000 },
+        { INT_MAX, 365 * 24 * 3600 / 32 * 1000 } }; // held to a year
+    for (const auto& [nSeconden, nTikken] : aGevallen) {
+        viewer.ZetAftelling(true, nSeconden);
+        EXPECT_TRUE(viewer.Aftellen());
+        EXPECT_EQ(viewer.Tikken(), nTikken) << nSeconden;
     }
 }
 
