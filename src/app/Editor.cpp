@@ -69,7 +69,7 @@ private:
 
 } // namespace
 
-int StartEditor(QApplication& app, const QStringList& args)
+int StartEditor(QApplication& app, const QString& strProject)
 {
     QElapsedTimer klok;
     klok.start();
@@ -98,7 +98,7 @@ int StartEditor(QApplication& app, const QStringList& args)
     CMainFrame frame(doc, melder, kiezer, systeemKlok, &show);
     melder.SetOuder(&frame);
     dialogen.SetOuder(&frame);
-    const QString strBestand = args.value(1);
+    const QString& strBestand = strProject;
     COpstartMeter meter(klok);
     if (qEnvironmentVariableIsSet("ZB_OPSTART_METEN"))
         frame.Ontwerp()->installEventFilter(&meter);

@@ -4,10 +4,12 @@
 #include "file/ProjectBestand.h"
 #include "file/ProjectDump.h"
 #include "model/ProjectInhoud.h"
+#include "model/Versie.h"
 #include "model/ZerbantikoDoc.h"
 #include "render/Klok.h"
 #include "render/PaginaTekenaar.h"
 
+#include <QCommandLineParser>
 #include <QImage>
 #include <QRegularExpression>
 
@@ -18,36 +20,141 @@ namespace Opdrachtregel {
 
 namespace {
 
+// The largest page --render draws, in pixels either way.
+constexpr int nMaxPixels = 16384;
+
 void Fout(const QString& strTekst)
 {
     std::fprintf(stderr, "%s\n", qPrintable(strTekst));
 }
 
-QString Waarde(const QStringList& args, const QString& strOptie)
+SOpdracht FoutOpdracht(const QString& strTekst)
 {
-    const qsizetype i = args.indexOf(strOptie);
-    return i >= 0 && i + 1 < args.size() ? args[i + 1] : QString();
+    SOpdracht o;
+    o.soort = Soort::Fout;
+    o.strFout = strTekst;
+    return o;
 }
+
+const char* const szGebruikRender
+    = "Gebruik: zerbantiko --render PROJECT.zb --page N --size BxH --out pagina.png [--designer]";
 
 } // namespace
 
-bool IsDump(const QStringList& args)
+QString Versie()
 {
-    return args.contains(QLatin1String("--dump"));
+    return QStringLiteral("Zerbantiko %1.%2.%3.%4")
+        .arg(Versie::aDelen[0])
+        .arg(Versie::aDelen[1])
+        .arg(Versie::aDelen[2])
+        .arg(Versie::aDelen[3]);
 }
 
-bool IsRender(const QStringList& args)
+QString Hulp()
 {
-    return args.contains(QLatin1String("--render"));
+    return QStringLiteral(
+        "Gebruik: zerbantiko [PROJECT.zb]\n"
+        "       zerbantiko --dump PROJECT.zb\n"
+        "       zerbantiko --render PROJECT.zb --page N --size BxH --out pagina.png [--designer]\n"
+        "\n"
+        "Zerbantiko maakt klikbare presentatieschermen en toont ze op een tweede beeldscherm of een beamer.\n"
+        "\n"
+        "  PROJECT.zb             opent het project in de editor\n"
+        "  --dump PROJECT.zb      schrijft elk opgeslagen veld van elk record als JSON, in de volgorde van het\n"
+        "                         bestand\n"
+        "  --render PROJECT.zb    tekent een pagina als PNG-bestand, zoals de presentatie haar toont:\n"
+        "    --page N             de pagina, geteld vanaf 0\n"
+        "    --size BxH           breedte en hoogte in pixels (ten hoogste 16384)\n"
+        "    --out pagina.png     het bestand dat geschreven wordt\n"
+        "    --designer           zoals de ontwerper de pagina toont, met ankerpunten\n"
+        "  -h, --help             toont deze hulp\n"
+        "  -v, --version          toont de versie\n"
+        "\n"
+        "--dump en --render hebben geen beeldscherm nodig. Afsluitstatus: 0 gelukt, 1 het bestand kon niet\n"
+        "worden gelezen of geschreven, 2 onjuist gebruik.\n");
 }
 
-int Dump(const QStringList& args)
+SOpdracht Lees(const QStringList& args)
 {
-    const QString strPad = Waarde(args, "--dump");
-    if (strPad.isEmpty()) {
-        Fout("Gebruik: zerbantiko --dump PROJECT.zb");
-        return 2;
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption hulp({ "h", "help" }, {});
+    const QCommandLineOption versie({ "v", "version" }, {});
+    const QCommandLineOption dump("dump", {}, "PROJECT");
+    const QCommandLineOption render("render", {}, "PROJECT");
+    const QCommandLineOption pagina("page", {}, "N");
+    const QCommandLineOption maat("size", {}, "BxH");
+    const QCommandLineOption uit("out", {}, "PNG");
+    const QCommandLineOption ontwerp("designer", {});
+    parser.addOptions({ hulp, versie, dump, render, pagina, maat, uit, ontwerp });
+    if (!parser.parse(args)) {
+        if (!parser.unknownOptionNames().isEmpty()) {
+            const QString strNaam = parser.unknownOptionNames().constFirst();
+            return FoutOpdracht(QStringLiteral("Onbekende optie: %1%2. Zie zerbantiko --help.")
+                                    .arg(strNaam.size() == 1 ? "-" : "--", strNaam));
+        }
+        // Qt says which option lacks a value, or has one it takes none of.
+        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("'([^']+)'")).match(parser.errorText());
+        const QString strOptie = m.hasMatch() ? m.captured(1) : QString();
+        if (parser.errorText().startsWith(QLatin1String("Missing value")))
+            return FoutOpdracht(QStringLiteral("Na %1 ontbreekt een waarde. Zie zerbantiko --help.").arg(strOptie));
+        return FoutOpdracht(QStringLiteral("Bij %1 hoort geen waarde. Zie zerbantiko --help.").arg(strOptie));
     }
+    SOpdracht o;
+    if (parser.isSet(hulp)) {
+        o.soort = Soort::Hulp;
+        return o;
+    }
+    if (parser.isSet(versie)) {
+        o.soort = Soort::Versie;
+        return o;
+    }
+    const QStringList aLos = parser.positionalArguments();
+    if (parser.isSet(dump)) {
+        o.soort = Soort::Dump;
+        o.strProject = parser.value(dump);
+        if (!aLos.isEmpty())
+            return FoutOpdracht(QStringLiteral("Gebruik: zerbantiko --dump PROJECT.zb"));
+        return o;
+    }
+    if (parser.isSet(render)) {
+        o.soort = Soort::Render;
+        o.strProject = parser.value(render);
+        o.strUit = parser.value(uit);
+        o.bOntwerp = parser.isSet(ontwerp);
+        bool bPaginaOk = false;
+        o.nPagina = parser.value(pagina).toInt(&bPaginaOk);
+        const QRegularExpressionMatch m
+            = QRegularExpression(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$")).match(parser.value(maat));
+        if (o.strUit.isEmpty() || !bPaginaOk || !m.hasMatch() || !aLos.isEmpty())
+            return FoutOpdracht(QString::fromLatin1(szGebruikRender));
+        o.maat = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+        if (o.maat.width() < 1 || o.maat.height() < 1 || o.maat.width() > nMaxPixels || o.maat.height() > nMaxPixels)
+            return FoutOpdracht(QStringLiteral("Ongeldige afmeting %1 x %2.").arg(o.maat.width()).arg(o.maat.height()));
+        return o;
+    }
+    if (parser.isSet(pagina) || parser.isSet(maat) || parser.isSet(uit) || parser.isSet(ontwerp))
+        return FoutOpdracht(QString::fromLatin1(szGebruikRender));
+    if (aLos.size() > 1)
+        return FoutOpdracht(QStringLiteral("Eén project tegelijk. Zie zerbantiko --help."));
+    o.strProject = aLos.value(0);
+    return o;
+}
+
+bool HeeftBeeldscherm()
+{
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+QString GeenBeeldscherm()
+{
+    return QStringLiteral("Zerbantiko kan de editor niet openen: er is geen beeldscherm (DISPLAY of WAYLAND_DISPLAY).");
+}
+
+int Dump(const SOpdracht& opdracht)
+{
+    const QString& strPad = opdracht.strProject;
     auto pInhoud = std::make_unique<CProjectInhoud>();
     ProjectBestand::SLeesOpties opties;
     opties.bAfbeeldingenLaden = false;
@@ -61,24 +168,11 @@ int Dump(const QStringList& args)
     return 0;
 }
 
-int Render(const QStringList& args)
+int Render(const SOpdracht& opdracht)
 {
-    const QString strPad = Waarde(args, "--render");
-    const QString strUit = Waarde(args, "--out");
-    bool bPaginaOk = false;
-    const int nPagina = Waarde(args, "--page").toInt(&bPaginaOk);
-    const QRegularExpressionMatch maat
-        = QRegularExpression(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$")).match(Waarde(args, "--size"));
-    if (strPad.isEmpty() || strUit.isEmpty() || !bPaginaOk || !maat.hasMatch()) {
-        Fout("Gebruik: zerbantiko --render PROJECT.zb --page N --size BxH --out pagina.png [--designer]");
-        return 2;
-    }
-    const int W = maat.captured(1).toInt(), H = maat.captured(2).toInt();
-    if (W < 1 || H < 1 || W > 16384 || H > 16384) {
-        Fout(QStringLiteral("Ongeldige afmeting %1 x %2.").arg(W).arg(H));
-        return 2;
-    }
-
+    const QString& strPad = opdracht.strProject;
+    const int nPagina = opdracht.nPagina;
+    const int W = opdracht.maat.width(), H = opdracht.maat.height();
     CZerbantikoDoc doc;
     doc.NieuwDocument();
     const CBestandsResultaat r = ProjectBestand::Open(doc, strPad);
@@ -97,7 +191,7 @@ int Render(const QStringList& args)
     // As a window's paint does: the page bitmap's size goes into the project first.
     doc.m_project.m_sizeDoel = { W, H };
     doc.m_project.m_rectMonitor = { 0, 0, W, H };
-    const bool bOntwerp = args.contains(QLatin1String("--designer"));
+    const bool bOntwerp = opdracht.bOntwerp;
     const CSysteemKlok klok;
     CPaginaTekenaar tekenaar(
         bOntwerp ? CPaginaTekenaar::Variant::Ontwerp : CPaginaTekenaar::Variant::Presentatie, klok);
@@ -112,8 +206,8 @@ int Render(const QStringList& args)
     QImage beeld(W, H, QImage::Format_RGB32);
     tekenaar.DrawPage(beeld, *pPagina, pGeselecteerd);
     tekenaar.DrawSelectionIndicator(beeld, *pPagina, doc.m_project, pGeselecteerd);
-    if (!beeld.save(strUit, "PNG")) {
-        Fout(QStringLiteral("Het bestand %1 kan niet worden geschreven.").arg(strUit));
+    if (!beeld.save(opdracht.strUit, "PNG")) {
+        Fout(QStringLiteral("Het bestand %1 kan niet worden geschreven.").arg(opdracht.strUit));
         return 1;
     }
     return 0;

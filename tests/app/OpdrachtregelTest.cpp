@@ -21,15 +21,64 @@ struct SUitvoer {
     QByteArray err;
 };
 
-SUitvoer Start(const QStringList& args)
+SUitvoer Start(const QStringList& args, const QProcessEnvironment& omgeving = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
+    p.setProcessEnvironment(omgeving);
     p.start(QStringLiteral(ZB_EXE), args);
     EXPECT_TRUE(p.waitForFinished(20000));
     return { p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError() };
 }
 
 } // namespace
+
+// On a terminal without any display, as a new user tries it.
+TEST(Opdrachtregel, AnswersWithoutADisplay)
+{
+    QProcessEnvironment zonder = QProcessEnvironment::systemEnvironment();
+    for (const char* szNaam : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+        zonder.remove(szNaam);
+    const QString strVoorbeeld = QStringLiteral(ZB_VOORBEELD_MAP "/Clubavond.zb");
+    QTemporaryDir dir;
+    zonder.insert("XDG_RUNTIME_DIR", dir.path()); // as a login session has it
+    struct {
+        QStringList args;
+        int nStatus;
+        const char* szStdout; // its first line; null: nothing
+        const char* szStderr;
+    } const aGevallen[] = {
+        { { "--help" }, 0, "Gebruik: zerbantiko [PROJECT.zb]", nullptr },
+        { { "-h" }, 0, "Gebruik: zerbantiko [PROJECT.zb]", nullptr },
+        { { "--version" }, 0, "Zerbantiko 2.0.1.72", nullptr },
+        { { "--bestaat-niet" }, 2, nullptr, "Onbekende optie: --bestaat-niet. Zie zerbantiko --help." },
+        { { "--render" }, 2, nullptr, "Na --render ontbreekt een waarde. Zie zerbantiko --help." },
+        { { "--render", strVoorbeeld, "--page", "0" }, 2, nullptr,
+            "Gebruik: zerbantiko --render PROJECT.zb --page N --size BxH --out pagina.png [--designer]" },
+        { { "--render", strVoorbeeld, "--page", "0", "--size", "64x36", "--out", dir.filePath("p.png") }, 0, nullptr,
+            nullptr },
+        { { "--dump", dir.filePath("nergens.zb") }, 1, nullptr, "" },
+        { {}, 1, nullptr,
+            "Zerbantiko kan de editor niet openen: er is geen beeldscherm (DISPLAY of WAYLAND_DISPLAY)." },
+        { { strVoorbeeld }, 1, nullptr,
+            "Zerbantiko kan de editor niet openen: er is geen beeldscherm (DISPLAY of WAYLAND_DISPLAY)." },
+    };
+    for (const auto& g : aGevallen) {
+        const QString strWat = g.args.join(' ');
+        const SUitvoer u = Start(g.args, zonder);
+        EXPECT_EQ(u.nCode, g.nStatus) << qPrintable(strWat) << u.err.constData();
+        if (g.szStdout) {
+            EXPECT_EQ(u.out.split('\n').value(0), g.szStdout) << qPrintable(strWat);
+        } else {
+            EXPECT_TRUE(u.out.isEmpty()) << qPrintable(strWat);
+        }
+        if (!g.szStderr) {
+            EXPECT_TRUE(u.err.isEmpty()) << qPrintable(strWat) << u.err.constData();
+        } else if (*g.szStderr) {
+            EXPECT_EQ(u.err, QByteArray(g.szStderr) + '\n') << qPrintable(strWat);
+        }
+    }
+    EXPECT_EQ(QImage(dir.filePath("p.png")).size(), QSize(64, 36));
+}
 
 TEST(Dump, PrintsEveryRecordInFileOrder)
 {
