@@ -9,6 +9,8 @@ packages=(
   libsdl2-mixer-dev libglib2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  librsvg2-bin
+  sox libsox-fmt-all
   clang libclang-rt-14-dev clang-format
 )
 

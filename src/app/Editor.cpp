@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
@@ -80,6 +81,12 @@ int StartEditor(QApplication& app, const QString& strProject)
     if (vertaling.load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&vertaling);
     Iconen::KiesThema();
+    // Every window of the program, the show's and the viewer's too, carries
+    // its icon; the theme's when installed, else the one built in.
+    QIcon ikoon;
+    for (const int nMaat : { 48, 64, 128, 256 })
+        ikoon.addFile(QStringLiteral(":/ikoon/%1x%1/nl.morvek.Zerbantiko.png").arg(nMaat));
+    app.setWindowIcon(QIcon::fromTheme(QStringLiteral("nl.morvek.Zerbantiko"), ikoon));
 
     CZerbantikoDoc doc;
     CBerichtMelder melder;
