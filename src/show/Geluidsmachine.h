@@ -47,6 +47,15 @@ public:
     virtual float MasterVolume() const { return 1.0f; }
     virtual void ZetMasterVolume(float) { }
 
+    // What the operator sees of the current sound: its file (empty for the
+    // built-in gong or none), where it is and how long it is in seconds (a
+    // negative length when unknown), and its switches.
+    virtual QString HuidigBestand() const { return {}; }
+    virtual double Positie() const { return 0; }
+    virtual double Lengte() const { return -1; }
+    virtual bool Gepauzeerd() const { return false; }
+    virtual bool Herhaalt() const { return false; }
+
     // The playback devices to choose from, by name.
     virtual QStringList Apparaten() const { return {}; }
     // Used from the next sound on; empty for the system's default.

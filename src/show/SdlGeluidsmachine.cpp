@@ -155,6 +155,7 @@ void CSdlGeluidsmachine::Vergeet()
         Mix_FreeMusic(m_pHuidig);
         m_pHuidig = nullptr;
     }
+    m_strHuidig.clear();
     m_bHerhalen = false;
 }
 
@@ -181,8 +182,10 @@ void CSdlGeluidsmachine::SpeelItemGeluid(const QString& strPad, int nVolume)
     if (!info.isFile() || info.size() > nMaxBytes || !Open())
         return;
     // Streamed: only the start of the file is read before playing begins.
-    if (Mix_Music* p = Mix_LoadMUS(QFile::encodeName(strPad).constData()))
+    if (Mix_Music* p = Mix_LoadMUS(QFile::encodeName(strPad).constData())) {
         Speel(p, float(qBound(0, nVolume, 100) / 100.0));
+        m_strHuidig = strPad;
+    }
 }
 
 SGong ProjectGong(const CBestandZoeker& zoeker, const QString& strOpgeslagen, bool bIngebouwd)
@@ -205,8 +208,10 @@ void CSdlGeluidsmachine::SpeelGong(const SGong& gong)
         // The project's own gong; a missing file gives silence, not the built-in one.
         const QFileInfo info(gong.strPad);
         if (!gong.strPad.isEmpty() && info.isFile() && info.size() <= nMaxBytes) {
-            if (Mix_Music* p = Mix_LoadMUS(QFile::encodeName(gong.strPad).constData()))
+            if (Mix_Music* p = Mix_LoadMUS(QFile::encodeName(gong.strPad).constData())) {
                 Speel(p, 1.0f);
+                m_strHuidig = gong.strPad;
+            }
         }
         return;
     }
@@ -231,6 +236,24 @@ bool CSdlGeluidsmachine::HuidigLoopt() const
     if (m_bHerhalen)
         return true;
     return !g_bMuziekKlaar && (Mix_PlayingMusic() || Mix_PausedMusic());
+}
+
+double CSdlGeluidsmachine::Positie() const
+{
+    if (!HuidigLoopt())
+        return 0;
+    const double d = Mix_GetMusicPosition(m_pHuidig);
+    return d > 0 ? d : 0;
+}
+
+double CSdlGeluidsmachine::Lengte() const
+{
+    return m_pHuidig ? Mix_MusicDuration(m_pHuidig) : -1;
+}
+
+bool CSdlGeluidsmachine::Gepauzeerd() const
+{
+    return HuidigLoopt() && Mix_PausedMusic();
 }
 
 void CSdlGeluidsmachine::WisselPauze()

@@ -38,6 +38,11 @@ public:
     float Volume() const override { return m_fVolume; }
     void ZetVolume(float fVolume) override;
     float MasterVolume() const override { return m_fMaster; }
+    QString HuidigBestand() const override { return m_pHuidig ? m_strHuidig : QString(); }
+    double Positie() const override;
+    double Lengte() const override;
+    bool Gepauzeerd() const override;
+    bool Herhaalt() const override { return m_pHuidig && m_bHerhalen; }
     void ZetMasterVolume(float fVolume) override;
 
 protected:
@@ -61,6 +66,7 @@ private:
     bool m_bApparaatGewijzigd = false;
     QByteArray m_gong; // the built-in gong; the engine reads it in place
     _Mix_Music* m_pHuidig = nullptr;
+    QString m_strHuidig; // its file
     bool m_bHerhalen = false;
     float m_fVolume = 1.0f;
     float m_fMaster = 1.0f;

@@ -2,6 +2,7 @@
 
 #include "Geluidsmachine.h"
 #include "ItemActies.h"
+#include "ShowBesturing.h"
 #include "WndAfbeelding.h"
 #include "WndPresentatie.h"
 #include "model/Hints.h"
@@ -25,6 +26,7 @@ CShow::CShow(CZerbantikoDoc& doc, const IKlok& klok, IMelder& melder, IStarter& 
     m_pViewer = std::make_unique<CWndAfbeelding>(doc.m_project);
     m_pActies = std::make_unique<CItemActies>(doc.Zoeker(), starter, geluid, *m_pViewer);
     m_pPresentatie = std::make_unique<CWndPresentatie>(doc, klok, geluid);
+    m_pBesturing = std::make_unique<CShowBesturing>(doc, *m_pPresentatie, *m_pViewer, geluid, *m_pActies);
     m_doc.m_project.m_pActies = m_pActies.get();
     m_pViewer->m_naSluiten = [this] {
         // The show beneath takes the keyboard again.

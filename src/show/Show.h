@@ -5,6 +5,7 @@
 #include <memory>
 
 class CItemActies;
+class CShowBesturing;
 class CWndAfbeelding;
 class CWndPresentatie;
 class CZerbantikoDoc;
@@ -37,6 +38,8 @@ public:
     CWndPresentatie& Presentatie() { return *m_pPresentatie; }
     CWndAfbeelding& Viewer() { return *m_pViewer; }
     CItemActies& Acties() { return *m_pActies; }
+    // What the show shows, and the commands that drive it.
+    CShowBesturing& Besturing() { return *m_pBesturing; }
     IGeluidsmachine& Geluid() { return m_geluid; }
     // The gong command: the project's gong, or the built-in one with bIntern.
     void SpeelGong(bool bIntern);
@@ -49,4 +52,5 @@ private:
     std::unique_ptr<CWndAfbeelding> m_pViewer;
     std::unique_ptr<CItemActies> m_pActies;
     std::unique_ptr<CWndPresentatie> m_pPresentatie;
+    std::unique_ptr<CShowBesturing> m_pBesturing;
 };

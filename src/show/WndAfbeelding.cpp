@@ -102,6 +102,7 @@ void CWndAfbeelding::Toon()
     else
         m_timerAftellen.stop();
     update();
+    emit beeldGewijzigd();
 }
 
 void CWndAfbeelding::Sluit()
@@ -116,6 +117,16 @@ void CWndAfbeelding::Sluit()
     m_nTik = 0;
     if (m_naSluiten)
         m_naSluiten();
+    emit beeldGewijzigd();
+}
+
+int CWndAfbeelding::SecondenOver() const
+{
+    if (!m_bAftellen || m_nTikken <= 0)
+        return 0;
+    // A tick is 32 ms; what is left, in whole seconds rounded up.
+    const qint64 nMsOver = qint64(std::max(0, m_nTikken - m_nTik)) * 32;
+    return int((nMsOver + 999) / 1000);
 }
 
 void CWndAfbeelding::ToonCursor(bool bZichtbaar)
@@ -202,6 +213,7 @@ void CWndAfbeelding::TikAf()
     }
     ++m_nTik;
     update(Balk(m_nTik));
+    emit beeldGewijzigd();
     if (Balk(m_nTik).right() + 1 >= width()) {
         m_bAftellen = false;
         m_timerAftellen.stop();

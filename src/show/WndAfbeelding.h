@@ -54,6 +54,13 @@ public:
     // The countdown bar for a tick, in client coordinates.
     QRect Balk(int nTik) const;
 
+    // Seconds left of the countdown, rounded up; 0 without one.
+    int SecondenOver() const;
+
+signals:
+    // Opened, closed, or a tick of its countdown.
+    void beeldGewijzigd();
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void timerEvent(QTimerEvent* pEvent) override;

@@ -23,7 +23,6 @@ namespace {
 constexpr int nKlokMs = 100;
 constexpr int nCursorMs = 1000;
 constexpr int nAutoVolgendeMs = 200;
-constexpr double dVolumeStap = 0.1;
 
 QRect Q(const CRect& r)
 {
@@ -105,6 +104,7 @@ void CWndPresentatie::ToonPagina(CDataItemPagina* pPagina)
     m_nPaginaIndex = pPagina->m_nIndex;
     pPagina->m_bSelectieZichtbaar = 0;
     update();
+    emit beeldGewijzigd();
 }
 
 void CWndPresentatie::NaarGeschiedenis(const CDataItemBasis* pElement)
@@ -268,6 +268,7 @@ void CWndPresentatie::mousePressEvent(QMouseEvent* pEvent)
         return;
     m_pPagina->m_nSelectieItem = pItem->m_nIndex;
     update();
+    emit beeldGewijzigd();
     if ((toetsen & Qt::ShiftModifier) && (toetsen & Qt::ControlModifier)) {
         if (auto* p = dynamic_cast<CDataItemPaginaItem*>(pItem))
             p->StopActie();
@@ -302,6 +303,7 @@ void CWndPresentatie::KiesItem(int nRichting, bool bTonen)
         m_pPagina->m_bSelectieZichtbaar = 1;
     m_pPagina->m_nSelectieItem = i;
     update();
+    emit beeldGewijzigd();
 }
 
 void CWndPresentatie::Activeer(bool bStop)
@@ -333,91 +335,8 @@ void CWndPresentatie::VoerUitDoorToets(CDataItemBasis& item, int nArgument)
 
 void CWndPresentatie::keyPressEvent(QKeyEvent* pEvent)
 {
-    CDataItemProject& project = m_doc.m_project;
-    if (!m_pPagina || !project.m_bToetsenbord)
-        return;
-    using namespace Toetsen;
-    const Qt::KeyboardModifiers toetsen = pEvent->modifiers();
-    const bool bCtrl = toetsen & Qt::ControlModifier;
-    const int nIndex = m_pPagina->m_nIndex;
-    const int nLaatste = project.AantalKinderen() - 1;
-    const SUitkomst u = Vertaal(project.m_nPresenter, pEvent->key(), toetsen & Qt::KeypadModifier,
-        Vlagwoord(pEvent->key(), pEvent->nativeScanCode(), pEvent->isAutoRepeat()), toetsen & Qt::ShiftModifier, bCtrl,
-        nIndex <= 0, nIndex >= nLaatste);
-    auto pagina = [&](int i) { return dynamic_cast<CDataItemPagina*>(project.GetKind(i)); };
-    auto naarPagina = [&](int i) {
-        NaarGeschiedenis(m_pPagina);
-        ToonPaginaDoorToets(pagina(i));
-    };
-    auto volume = [&](bool bMaster, double dStap) {
-        if (!m_geluid.HuidigLoopt())
-            return;
-        if (bMaster)
-            m_geluid.ZetMasterVolume(VolumeStap(m_geluid.MasterVolume(), dStap));
-        else
-            m_geluid.ZetVolume(VolumeStap(m_geluid.Volume(), dStap));
-    };
-    switch (u.handeling) {
-    case Handeling::Niets:
-        break;
-    case Handeling::VorigePagina:
-        naarPagina(nIndex - 1);
-        break;
-    case Handeling::VolgendePagina:
-        naarPagina(nIndex + 1);
-        break;
-    case Handeling::EerstePagina:
-        naarPagina(0);
-        break;
-    case Handeling::LaatstePagina:
-        naarPagina(nLaatste);
-        break;
-    case Handeling::VorigItem:
-        KiesItem(-1);
-        break;
-    case Handeling::VolgendItem:
-        KiesItem(+1);
-        break;
-    case Handeling::Activeer:
-        Activeer(u.bShift && bCtrl);
-        break;
-    case Handeling::Cijfer:
-        m_timerKlok.stop();
-        m_timerCursor.stop();
-        if (CDataItemBasis* pItem = m_pPagina->GetKind(u.nCijfer))
-            VoerUitDoorToets(*pItem, 0);
-        break;
-    case Handeling::Terug:
-        ToonPaginaDoorToets(TerugInGeschiedenis(1));
-        break;
-    case Handeling::Sluit:
-        Sluit();
-        break;
-    case Handeling::Gong:
-        m_geluid.SpeelGong(ProjectGong(m_doc.Zoeker(), project.m_strGong, false));
-        break;
-    case Handeling::StopGeluid:
-        m_geluid.StopHuidig();
-        break;
-    case Handeling::Herhalen:
-        m_geluid.WisselHerhalen();
-        break;
-    case Handeling::Pauze:
-        m_geluid.WisselPauze();
-        break;
-    case Handeling::StopMaarHoud:
-        m_geluid.StopMaarHoud();
-        break;
-    case Handeling::VolumeOp:
-    case Handeling::VolumeNeer:
-    case Handeling::MasterOp:
-    case Handeling::MasterNeer: {
-        const bool bOp = u.handeling == Handeling::VolumeOp || u.handeling == Handeling::MasterOp;
-        volume(u.handeling == Handeling::MasterOp || u.handeling == Handeling::MasterNeer,
-            bOp ? dVolumeStap : -dVolumeStap);
-        break;
-    }
-    }
+    if (m_toetsen)
+        m_toetsen(*pEvent);
 }
 
 void CWndPresentatie::timerEvent(QTimerEvent* pEvent)
@@ -436,6 +355,7 @@ void CWndPresentatie::timerEvent(QTimerEvent* pEvent)
         if (nNu != m_nLaatsteSeconde) {
             m_nLaatsteSeconde = nNu;
             update();
+            emit beeldGewijzigd();
         }
     } else {
         QWidget::timerEvent(pEvent);

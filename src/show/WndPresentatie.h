@@ -6,6 +6,7 @@
 #include <QBasicTimer>
 #include <QWidget>
 
+#include <functional>
 #include <list>
 #include <vector>
 
@@ -64,9 +65,17 @@ public:
     // The whole client area as the window paints it.
     QImage OnDraw(const QSize& client);
 
+    // A page change by key: the indicator starts anew on the new page.
+    void ToonPaginaDoorToets(CDataItemPagina* pPagina);
+    // Who takes the keys that arrive here (the show's control); none: no keys.
+    void SetToetsen(std::function<void(QKeyEvent&)> toetsen) { m_toetsen = std::move(toetsen); }
+
 signals:
     // Shown or hidden: the editor's start and stop commands follow.
     void zichtbaarheidGewijzigd();
+    // What the audience sees changed: another page, the indicator moved, the
+    // clock's second (for a page with fields).
+    void beeldGewijzigd();
 
 protected:
     void showEvent(QShowEvent*) override;
@@ -84,8 +93,6 @@ private:
     // After a change to the project: a page on show or in the history that
     // is gone is dropped without being touched.
     void ControleerPaginas();
-    // A page change by key: the indicator starts anew on the new page.
-    void ToonPaginaDoorToets(CDataItemPagina* pPagina);
     bool HoortBijProject(const CDataItemBasis* p) const;
     void Plaats();
     void ToonCursor(bool bZichtbaar);
@@ -112,4 +119,5 @@ private:
     int m_nLaatsteSeconde = -1;
     const CDataItemPagina* m_pVoorbereid = nullptr; // compared, never followed
     bool m_bVoorbereiden = true;
+    std::function<void(QKeyEvent&)> m_toetsen;
 };
