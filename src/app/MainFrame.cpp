@@ -6,6 +6,7 @@
 #include "OpdrachtIds.h"
 #include "ViewBoom.h"
 #include "WerkbalkDialoog.h"
+#include "console/PresentatieOverzicht.h"
 #include "designer/ZerbantikoView.h"
 #include "dialogs/Modaal.h"
 #include "file/ProjectBestand.h"
@@ -36,6 +37,7 @@
 #include <QPrinter>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -79,6 +81,7 @@ const SSneltoets g_aSneltoetsen[] = {
     { "Ctrl+Shift+G", Opdracht::GeenOpdracht },
     { "F5", Opdracht::ShowStart },
     { "Shift+F5", Opdracht::ShowStop },
+    { "Ctrl+Shift+F5", Opdracht::Repetitie },
     { "Alt+E", Opdracht::Eigenschappen },
     // The menu names Ctrl+I for a new page; it does exactly that here.
     { "Ctrl+I", Opdracht::Pagina },
@@ -120,10 +123,17 @@ CMainFrame::CMainFrame(
 
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
     m_pBoom = new CViewBoom(m_doc, opdrachten, m_pSplitter);
-    m_pOntwerp = new CZerbantikoView(m_doc, klok, m_pSplitter);
+    // The designer, and during a show on another screen the operator's console in its place.
+    m_pStapel = new QStackedWidget(m_pSplitter);
+    m_pOntwerp = new CZerbantikoView(m_doc, klok, m_pStapel);
     m_pOntwerp->SetOpdrachten(opdrachten);
+    m_pStapel->addWidget(m_pOntwerp);
+    if (m_pShow) {
+        m_pOverzicht = new CPresentatieOverzicht(m_doc, klok, m_pShow->Besturing(), m_pStapel);
+        m_pStapel->addWidget(m_pOverzicht);
+    }
     m_pSplitter->addWidget(m_pBoom);
-    m_pSplitter->addWidget(m_pOntwerp);
+    m_pSplitter->addWidget(m_pStapel);
     m_pSplitter->setStretchFactor(1, 1);
     m_pSplitter->setChildrenCollapsible(false);
     m_pBoom->setMinimumWidth(10);
@@ -137,6 +147,8 @@ CMainFrame::CMainFrame(
     if (m_pShow) {
         connect(
             &m_pShow->Presentatie(), &CWndPresentatie::zichtbaarheidGewijzigd, this, &CMainFrame::WerkOpdrachtenBij);
+        connect(&m_pShow->Presentatie(), &CWndPresentatie::zichtbaarheidGewijzigd, this, &CMainFrame::KiesOverzicht);
+        connect(&m_pShow->Presentatie(), &CWndPresentatie::schermGewijzigd, this, &CMainFrame::KiesOverzicht);
         m_pShow->Acties().m_overZerbantiko = [this] { OverZerbantiko(); };
     }
     connect(&m_doc, &CZerbantikoDoc::titleChanged, this, &CMainFrame::WerkTitelBij);
@@ -263,6 +275,19 @@ void CMainFrame::MaakMenus()
             if (m_pShow)
                 m_pShow->Stop();
         });
+    connect(MaakActie(Opdracht::Repetitie, "Repetitie\tShift+Ctrl+F5",
+                "Oefen de presentatie in een venster naast het presentatieoverzicht\nRepetitie"),
+        &QAction::triggered, this, [this] {
+            if (m_pShow && m_pShow->KanStarten())
+                m_pShow->Start(true);
+        });
+    QAction* pOverzicht = MaakActie(Opdracht::Overzicht, "Presentatieoverzicht",
+        "Wissel tijdens de presentatie tussen het presentatieoverzicht en de ontwerper\nPresentatieoverzicht");
+    pOverzicht->setCheckable(true);
+    connect(pOverzicht, &QAction::triggered, this, [this](bool bAan) {
+        if (m_pOverzicht)
+            m_pStapel->setCurrentWidget(bAan ? static_cast<QWidget*>(m_pOverzicht) : m_pOntwerp);
+    });
     connect(MaakActie(Opdracht::Over, "&Over Zerbantiko...", "Toon programma-informatie\nOver"), &QAction::triggered,
         this, &CMainFrame::OverZerbantiko);
     connect(MaakActie(Opdracht::VolgendVenster, QString(), QString()), &QAction::triggered, this,
@@ -309,6 +334,10 @@ void CMainFrame::MaakMenus()
     // the list is made each time it opens; the choice is the user's, not the project's.
     m_pGeluidMenu = pBeeld->addMenu(QStringLiteral("Geluid"));
     connect(m_pGeluidMenu, &QMenu::aboutToShow, this, &CMainFrame::VulGeluidMenu);
+    pBeeld->addSeparator();
+    for (int nId : { Opdracht::ShowStart, Opdracht::Repetitie, Opdracht::ShowStop, Opdracht::Overzicht })
+        pBeeld->addAction(Actie(nId));
+    pBeeld->addSeparator();
     QAction* pStatus = pBeeld->addAction("&Statusbalk");
     pStatus->setCheckable(true);
     pStatus->setChecked(true);
@@ -363,7 +392,7 @@ const QList<int>& CMainFrame::WerkbalkIndeling()
     static const QList<int> aIds { Opdracht::Nieuw, Opdracht::Open, Opdracht::Opslaan, 0, Opdracht::Knippen,
         Opdracht::Kopieren, Opdracht::Plakken, 0, Opdracht::Ongedaan, Opdracht::Opnieuw, 0, Opdracht::Afdrukken,
         Opdracht::Over, 0, Opdracht::Pagina, 0, Opdracht::Tekst, Opdracht::Afbeelding, Opdracht::Kleurvlak, 0,
-        Opdracht::Eigenschappen, 0, Opdracht::Gong, 0, Opdracht::ShowStart, Opdracht::ShowStop };
+        Opdracht::Eigenschappen, 0, Opdracht::Gong, 0, Opdracht::ShowStart, Opdracht::ShowStop, Opdracht::Overzicht };
     return aIds;
 }
 
@@ -423,6 +452,7 @@ void CMainFrame::WerkOpdrachtenBij()
     Actie(Opdracht::Eigenschappen)->setEnabled(m_doc.KanEigenschappen() && m_doc.GetEigenschappenDialogen());
     Actie(Opdracht::ShowStart)->setEnabled(m_pShow && m_pShow->KanStarten());
     Actie(Opdracht::ShowStop)->setEnabled(m_pShow && m_pShow->KanStoppen());
+    Actie(Opdracht::Repetitie)->setEnabled(m_pShow && m_pShow->KanStarten());
     Actie(Opdracht::Gong)->setEnabled(m_pShow != nullptr);
     Actie(Opdracht::Ongedaan)->setEnabled(m_doc.Undo().canUndo());
     Actie(Opdracht::Opnieuw)->setEnabled(m_doc.Undo().canRedo());
@@ -517,6 +547,28 @@ bool CMainFrame::OpslaanAls()
     Instellingen::VoegRecentToe(strPad);
     WerkRecentBij();
     return true;
+}
+
+bool CMainFrame::ToontOverzicht() const
+{
+    return m_pOverzicht && m_pStapel->currentWidget() == m_pOverzicht;
+}
+
+void CMainFrame::KiesOverzicht()
+{
+    if (!m_pOverzicht)
+        return;
+    // The console takes the designer's place while the show runs on another
+    // screen than the editor's, or in a window of its own for a rehearsal.
+    const CWndPresentatie& venster = m_pShow->Presentatie();
+    const bool bLoopt = venster.isVisible();
+    const bool bOverzicht = bLoopt && (venster.Repetitie() || venster.screen() != screen());
+    QAction* pOverzicht = Actie(Opdracht::Overzicht);
+    pOverzicht->setEnabled(bLoopt);
+    pOverzicht->setChecked(bOverzicht);
+    m_pStapel->setCurrentWidget(bOverzicht ? static_cast<QWidget*>(m_pOverzicht) : m_pOntwerp);
+    if (bOverzicht && venster.Repetitie())
+        m_pOverzicht->setFocus(Qt::OtherFocusReason);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* pEvent)

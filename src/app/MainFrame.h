@@ -5,6 +5,7 @@
 #include <memory>
 
 class CZerbantikoDoc;
+class CPresentatieOverzicht;
 class CZerbantikoView;
 class CViewBoom;
 class CShow;
@@ -15,6 +16,7 @@ class QAction;
 class QMenu;
 class QPrinter;
 class QSplitter;
+class QStackedWidget;
 class QToolBar;
 
 // The main window: menus, toolbar and status bar, and the project tree
@@ -37,6 +39,9 @@ public:
 
     CViewBoom* Boom() const { return m_pBoom; }
     CZerbantikoView* Ontwerp() const { return m_pOntwerp; }
+    CPresentatieOverzicht* Overzicht() const { return m_pOverzicht; }
+    // Whether the console stands where the designer does.
+    bool ToontOverzicht() const;
     QSplitter* Splitter() const { return m_pSplitter; }
     // By command id, as the menus and the tree's context menu know them.
     QAction* Actie(int nId) const;
@@ -54,6 +59,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
+    // The console or the designer, as the show's screen asks.
+    void KiesOverzicht();
     void dragEnterEvent(QDragEnterEvent* pEvent) override;
     void dropEvent(QDropEvent* pEvent) override;
 
@@ -82,6 +89,8 @@ private:
     QSplitter* m_pSplitter = nullptr;
     CViewBoom* m_pBoom = nullptr;
     CZerbantikoView* m_pOntwerp = nullptr;
+    QStackedWidget* m_pStapel = nullptr;
+    CPresentatieOverzicht* m_pOverzicht = nullptr; // only with a show
     QToolBar* m_pWerkbalk = nullptr;
     QMenu* m_pBestandMenu = nullptr;
     QMenu* m_pGeluidMenu = nullptr;

@@ -30,6 +30,9 @@ enum : int {
     ShowStop = 32788,
     Verwijderen = 32795,
     Eigenschappen = 32796,
+    // Our own, beyond the original's.
+    Repetitie = 32900,
+    Overzicht = 32901,
     Werkbalk = 59392,
     Statusbalk = 59393,
 };

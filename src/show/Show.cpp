@@ -65,7 +65,7 @@ bool CShow::KanStoppen() const
     return m_pPresentatie->isVisible();
 }
 
-void CShow::Start()
+void CShow::Start(bool bRepetitie)
 {
     if (m_doc.m_project.AantalKinderen() == 0)
         return;
@@ -73,7 +73,10 @@ void CShow::Start()
         m_bEersteStart = false;
         m_melder.Meld(strWaarschuwing);
     }
-    m_pPresentatie->Start();
+    m_pPresentatie->Start(bRepetitie);
+    // In a rehearsal the viewer opens over the rehearsal's window.
+    m_pViewer->SetPlaats(
+        bRepetitie ? std::function<QRect()>([this] { return m_pPresentatie->geometry(); }) : std::function<QRect()>());
 }
 
 void CShow::Stop()

@@ -27,7 +27,7 @@ public:
 
     // F5: the editor's page, full screen on the project's monitor; the
     // closing warning at the first start of the program.
-    void Start();
+    void Start(bool bRepetitie = false);
     // Shift+F5.
     void Stop();
     // The program ends: the show, its viewer and its sound.

@@ -11,6 +11,7 @@
 #include "model/ZerbantikoDoc.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -128,6 +129,29 @@ std::vector<CDataItemPagina*> CShowBesturing::Volgende() const
     if (!Geschiedenis().empty())
         voeg(Geschiedenis().front()->m_nIndex);
     return a;
+}
+
+QImage CShowBesturing::ViewerBeeld(const QSize& maat) const
+{
+    if (maat.isEmpty())
+        return {};
+    QImage beeld = m_viewer.TekenInhoud(maat.width(), maat.height());
+    if (m_viewer.Aftellen() && m_viewer.Tikken() > 0) {
+        // The countdown bar as the viewer draws it, at this size.
+        const int nBreedte
+            = int(qint64(maat.width()) * std::min(m_viewer.Tik(), m_viewer.Tikken()) / m_viewer.Tikken());
+        const int nHoogte = std::max(2, maat.height() / 60);
+        QPainter p(&beeld);
+        const COLORREF clr = m_viewer.Kleur2();
+        p.fillRect(QRect(0, maat.height() / 2 - nHoogte, nBreedte, nHoogte),
+            QColor(GetRValue(clr), GetGValue(clr), GetBValue(clr)));
+    }
+    return beeld;
+}
+
+const QString& CShowBesturing::ProjectNaam() const
+{
+    return m_venster.ProjectNaam();
 }
 
 void CShowBesturing::NaarPagina(CDataItemPagina* pPagina)

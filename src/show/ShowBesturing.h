@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -53,6 +54,10 @@ public:
     // The pages one action away from the page on show: the next page, the
     // targets of its "@page" items, the top of the history.
     std::vector<CDataItemPagina*> Volgende() const;
+    // The viewer's content with its countdown bar at a size of the caller's.
+    QImage ViewerBeeld(const QSize& maat) const;
+    // The project name that "[N]" shows during this show.
+    const QString& ProjectNaam() const;
 
     // Commands.
     void NaarPagina(CDataItemPagina* pPagina); // as a jump: the page left goes into the history

@@ -79,6 +79,10 @@ void CWndAfbeelding::ZetAftelling(bool bAan, int nSeconden)
 
 void CWndAfbeelding::Plaats()
 {
+    if (m_plaats) {
+        setGeometry(m_plaats());
+        return;
+    }
     const CMonitor monitor = KiesMonitor(m_project);
     const CRect r = monitor.GeefRechthoek();
     if (windowHandle() && monitor.Scherm())

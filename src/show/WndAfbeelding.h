@@ -39,6 +39,9 @@ public:
     void Sluit();
     // Called after the window closed.
     std::function<void()> m_naSluiten;
+    // Where it opens instead of over the project's monitor (a rehearsal's
+    // window); none: the monitor.
+    void SetPlaats(std::function<QRect()> plaats) { m_plaats = std::move(plaats); }
 
     // The content at an output size of w x h: the colour, then the picture
     // by its display mode, or the gradient.
@@ -77,6 +80,7 @@ private:
     void ToonCursor(bool bZichtbaar);
 
     const CDataItemBasis& m_project;
+    std::function<QRect()> m_plaats;
     int m_nTik = 0;
     bool m_bAftellen = false;
     int m_nSeconden = 0;

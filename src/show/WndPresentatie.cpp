@@ -11,9 +11,12 @@
 #include "render/Klok.h"
 #include "render/TekstVelden.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -48,11 +51,21 @@ CWndPresentatie::CWndPresentatie(CZerbantikoDoc& doc, const IKlok& klok, IGeluid
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     connect(&m_doc, &CZerbantikoDoc::updateAllViews, this, &CWndPresentatie::OnUpdate);
+    // A projector unplugged or plugged in again during the show: the show
+    // goes to the project's screen when it is there, else the main one.
+    auto herplaats = [this] {
+        if (isVisible() && !m_bRepetitie) {
+            Plaats();
+            emit schermGewijzigd();
+        }
+    };
+    connect(qApp, &QGuiApplication::screenAdded, this, herplaats);
+    connect(qApp, &QGuiApplication::screenRemoved, this, [herplaats] { QTimer::singleShot(0, herplaats); });
 }
 
 CWndPresentatie::~CWndPresentatie() = default;
 
-void CWndPresentatie::Start()
+void CWndPresentatie::Start(bool bRepetitie)
 {
     CDataItemProject& project = m_doc.m_project;
     if (project.AantalKinderen() == 0)
@@ -65,7 +78,12 @@ void CWndPresentatie::Start()
     m_pPagina = m_doc.GetHuidigePagina();
     m_nPaginaIndex = m_pPagina->m_nIndex;
     m_pPagina->m_bSelectieZichtbaar = 0;
-    Plaats();
+    m_bRepetitie = bRepetitie;
+    setWindowFlags(bRepetitie ? Qt::Window : Qt::Window | Qt::FramelessWindowHint);
+    if (bRepetitie)
+        PlaatsVoorRepetitie();
+    else
+        Plaats();
     show();
     raise();
     activateWindow();
@@ -80,6 +98,25 @@ void CWndPresentatie::Plaats()
     if (windowHandle() && monitor.Scherm())
         windowHandle()->setScreen(monitor.Scherm());
     setGeometry(Q(monitor.GeefRechthoek()));
+}
+
+void CWndPresentatie::PlaatsVoorRepetitie()
+{
+    // Beside the console on the editor's screen: a third of its width, in
+    // the project's shape, at the top right.
+    QScreen* pScherm = QGuiApplication::primaryScreen();
+    if (QWidget* pEditor = QApplication::activeWindow(); pEditor && pEditor != this)
+        pScherm = pEditor->screen();
+    if (!pScherm)
+        return;
+    if (windowHandle())
+        windowHandle()->setScreen(pScherm);
+    const QRect vrij = pScherm->availableGeometry();
+    const CRect monitor = KiesMonitor(m_doc.m_project).GeefRechthoek();
+    const int nBreedte = vrij.width() / 3;
+    const int nHoogte
+        = monitor.Width() > 0 ? int(qint64(nBreedte) * monitor.Height() / monitor.Width()) : nBreedte * 9 / 16;
+    setGeometry(vrij.right() - nBreedte, vrij.top(), nBreedte, nHoogte);
 }
 
 void CWndPresentatie::Sluit()
@@ -364,6 +401,10 @@ void CWndPresentatie::timerEvent(QTimerEvent* pEvent)
 
 void CWndPresentatie::showEvent(QShowEvent*)
 {
+    if (windowHandle() && !m_bSchermGevolgd) {
+        m_bSchermGevolgd = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, &CWndPresentatie::schermGewijzigd);
+    }
     emit zichtbaarheidGewijzigd();
 }
 

@@ -28,8 +28,10 @@ public:
     ~CWndPresentatie() override;
 
     // Shows the editor's current page (page 0 when there is none) over the
-    // project's monitor, with an empty history.
-    void Start();
+    // project's monitor, with an empty history; for a rehearsal in an
+    // ordinary window on the editor's screen instead.
+    void Start(bool bRepetitie = false);
+    bool Repetitie() const { return m_bRepetitie; }
     // The closing path: hidden, timers stopped, cursor back.
     void Sluit();
 
@@ -76,6 +78,8 @@ signals:
     // What the audience sees changed: another page, the indicator moved, the
     // clock's second (for a page with fields).
     void beeldGewijzigd();
+    // The window went to another screen (a projector plugged in or out).
+    void schermGewijzigd();
 
 protected:
     void showEvent(QShowEvent*) override;
@@ -95,6 +99,7 @@ private:
     void ControleerPaginas();
     bool HoortBijProject(const CDataItemBasis* p) const;
     void Plaats();
+    void PlaatsVoorRepetitie();
     void ToonCursor(bool bZichtbaar);
     // The pages one click or key away from the page on show: before and
     // after it, the targets of its "@page" items, the top of the history.
@@ -120,4 +125,6 @@ private:
     const CDataItemPagina* m_pVoorbereid = nullptr; // compared, never followed
     bool m_bVoorbereiden = true;
     std::function<void(QKeyEvent&)> m_toetsen;
+    bool m_bRepetitie = false;
+    bool m_bSchermGevolgd = false;
 };

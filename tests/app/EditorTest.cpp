@@ -301,7 +301,8 @@ TEST_F(Editor, ToolbarButtonsCanBeHiddenAndStayHidden)
             a << (p->isSeparator() ? QStringLiteral("|") : p->text().section(u'\t', 0, 0).remove(u'&'));
         return a;
     };
-    EXPECT_EQ(knoppen(frame->Werkbalk()).size(), 26) << "the Part's 23, and undo and redo as a group";
+    EXPECT_EQ(knoppen(frame->Werkbalk()).size(), 27)
+        << "the Part's 23, undo and redo as a group, and the console's toggle";
     EXPECT_EQ(knoppen(frame->Werkbalk()).mid(0, 5), (QStringList { "Nieuw", "Open...", "Opslaan", "|", "Knippen" }));
 
     // Hiding a whole group leaves no doubled separator behind.
