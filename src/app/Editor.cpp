@@ -5,6 +5,7 @@
 #include "Iconen.h"
 #include "Instellingen.h"
 #include "MainFrame.h"
+#include "ShowMelder.h"
 #include "designer/ZerbantikoView.h"
 #include "dialogs/EigenschappenDialogen.h"
 #include "dialogs/IGong.h"
@@ -13,6 +14,7 @@
 #include "render/Klok.h"
 #include "show/SdlGeluidsmachine.h"
 #include "show/Show.h"
+#include "show/ShowBesturing.h"
 #include "show/Starter.h"
 
 #include <QApplication>
@@ -89,7 +91,8 @@ int StartEditor(QApplication& app, const QString& strProject)
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral("nl.morvek.Zerbantiko"), ikoon));
 
     CZerbantikoDoc doc;
-    CBerichtMelder melder;
+    CBerichtMelder berichten;
+    CShowMelder melder(berichten);
     CBestandsDialoog kiezer;
     doc.SetMelder(&melder);
     doc.NieuwDocument();
@@ -98,12 +101,13 @@ int StartEditor(QApplication& app, const QString& strProject)
     CSysteemStarter starter;
     CSdlGeluidsmachine geluid(Instellingen::GeluidsApparaat());
     CShow show(doc, systeemKlok, melder, starter, geluid);
+    melder.SetShow(&show.Besturing());
     COpenBestandsDialoog openBestand;
     CShowGong gong(show);
     CEigenschappenDialogen dialogen(melder, openBestand, &gong);
     doc.SetEigenschappenDialogen(&dialogen);
     CMainFrame frame(doc, melder, kiezer, systeemKlok, &show);
-    melder.SetOuder(&frame);
+    berichten.SetOuder(&frame);
     dialogen.SetOuder(&frame);
     const QString& strBestand = strProject;
     COpstartMeter meter(klok);

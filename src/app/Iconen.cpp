@@ -184,6 +184,25 @@ const SIcoon g_aIconen[] = {
             p.drawPolygon(QPolygon({ { 3, 2 }, { 14, 8 }, { 3, 14 } }));
         } },
     { Opdracht::ShowStop, "media-playback-stop", [](QPainter& p) { p.fillRect(3, 3, 10, 10, QColor(180, 30, 30)); } },
+    { Opdracht::Repetitie, "media-playlist-repeat",
+        [](QPainter& p) {
+            p.setPen(kleurLijn);
+            p.setBrush(Qt::white);
+            p.drawRect(1, 2, 13, 10);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(30, 140, 40));
+            p.drawPolygon(QPolygon({ { 5, 4 }, { 11, 7 }, { 5, 10 } }));
+        } },
+    { Opdracht::Overzicht, "video-display",
+        [](QPainter& p) {
+            // Two screens: the operator's and the projector's.
+            p.setPen(kleurLijn);
+            p.setBrush(QColor(70, 110, 190));
+            p.drawRect(1, 4, 7, 6);
+            p.drawRect(8, 2, 6, 8);
+            p.drawLine(4, 12, 4, 13);
+            p.drawLine(11, 12, 11, 13);
+        } },
 };
 
 QIcon Getekend(const Tekening& teken)

@@ -247,8 +247,11 @@ void CPresentatieOverzicht::timerEvent(QTimerEvent* pEvent)
 
 void CPresentatieOverzicht::WerkBij()
 {
-    if (!m_besturing.Loopt())
-        m_sindsStart.restart(); // the time counts from the next start
+    // The time counts from the start of the show.
+    const bool bLoopt = m_besturing.Loopt();
+    if (bLoopt && !m_bLiep)
+        m_sindsStart.restart();
+    m_bLiep = bLoopt;
     WerkVolgendeBij();
     WerkItemsBij();
     WerkGeluidBij();

@@ -76,4 +76,5 @@ private:
     const CDataItemPagina* m_pItemsVan = nullptr; // compared, never followed
     int m_nKlokTimer = 0;
     bool m_bLaden = false;
+    bool m_bLiep = false; // the show ran at the last update
 };

@@ -4,6 +4,7 @@
 
 #include "app/MainFrame.h"
 #include "app/OpdrachtIds.h"
+#include "app/ShowMelder.h"
 #include "console/LiveBeeld.h"
 #include "model/DataItemPagina.h"
 #include "model/ZerbantikoDoc.h"
@@ -160,4 +161,22 @@ TEST_F(Overzicht, MessagesOfTheShowGoToTheConsole)
     frame->Actie(Opdracht::ShowStart)->trigger();
     show.Besturing().Meld("Het programma kan niet worden gestart.");
     EXPECT_EQ(frame->Overzicht()->Bericht(), "Het programma kan niet worden gestart.");
+}
+
+// The editor's messenger: a message while the show runs goes to the
+// console, everything else to the message boxes.
+TEST_F(Overzicht, TheEditorsMessengerRoutesByTheShow)
+{
+    CFakeMelder dialogen;
+    CShowMelder showMelder(dialogen);
+    showMelder.SetShow(&show.Besturing());
+    showMelder.Meld("voor de show");
+    doc.m_project.m_nMonitor = 2;
+    doc.SelecteerElement(doc.m_project.GetKind(0));
+    frame->Actie(Opdracht::ShowStart)->trigger();
+    showMelder.Meld("tijdens de show");
+    dialogen.bJa = true;
+    EXPECT_TRUE(showMelder.VraagJaNee("een vraag"));
+    EXPECT_EQ(dialogen.aMeldingen, QStringList { "voor de show" });
+    EXPECT_EQ(frame->Overzicht()->Bericht(), "tijdens de show");
 }
