@@ -14,5 +14,5 @@ rm -rf build-fuzz/zaden && ./build-fuzz/fuzz/maak_zaden build-fuzz/zaden
 mkdir -p build-fuzz/corpus build-fuzz/corpus-tekenen
 ./build-fuzz/fuzz/fuzz_project_lezer -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
   -max_len=65536 -print_final_stats=1 build-fuzz/corpus build-fuzz/zaden
-QT_QPA_PLATFORM=offscreen ./build-fuzz/fuzz/fuzz_pagina_tekenen -max_total_time="$seconds" -rss_limit_mb=2048 \
+QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp ./build-fuzz/fuzz/fuzz_pagina_tekenen -max_total_time="$seconds" -rss_limit_mb=2048 \
   -timeout=10 -max_len=65536 -print_final_stats=1 build-fuzz/corpus-tekenen build-fuzz/zaden
