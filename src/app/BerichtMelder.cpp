@@ -44,3 +44,18 @@ IMelder::Antwoord CBerichtMelder::VraagJaNeeAnnuleren(const QString& strTekst)
         return Antwoord::Nee;
     return Antwoord::Annuleren;
 }
+
+int CBerichtMelder::Kies(const QString& strTekst, const QStringList& aKnoppen)
+{
+    QMessageBox box(QMessageBox::Question, strTitel, strTekst, QMessageBox::NoButton, m_pOuder);
+    QList<QPushButton*> aGemaakt;
+    for (const QString& strKnop : aKnoppen)
+        aGemaakt << box.addButton(strKnop, QMessageBox::ActionRole);
+    if (!aGemaakt.isEmpty()) {
+        box.setDefaultButton(aGemaakt.front());
+        box.setEscapeButton(aGemaakt.back());
+    }
+    ToonModaal(box);
+    const qsizetype i = aGemaakt.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+    return i >= 0 ? int(i) : int(aKnoppen.size()) - 1;
+}

@@ -16,6 +16,7 @@ public:
     void Meld(const QString& strTekst) override;
     bool VraagJaNee(const QString& strTekst) override;
     Antwoord VraagJaNeeAnnuleren(const QString& strTekst) override;
+    int Kies(const QString& strTekst, const QStringList& aKnoppen) override;
 
 private:
     QWidget* m_pOuder;

@@ -1,6 +1,7 @@
 #include "Editor.h"
 
 #include "BerichtMelder.h"
+#include "Herstel.h"
 #include "IBestandsKiezer.h"
 #include "Iconen.h"
 #include "Instellingen.h"
@@ -114,7 +115,10 @@ int StartEditor(QApplication& app, const QString& strProject)
     if (qEnvironmentVariableIsSet("ZB_OPSTART_METEN"))
         frame.Ontwerp()->installEventFilter(&meter);
     frame.show();
-    if (!strBestand.isEmpty())
+    // Work of a program that did not end well comes first.
+    CHerstel herstel(doc);
+    const bool bHersteld = !qEnvironmentVariableIsSet("ZB_OPSTART_METEN") && herstel.BiedAan(melder);
+    if (!bHersteld && !strBestand.isEmpty())
         frame.OpenBestand(strBestand);
     return app.exec();
 }

@@ -18,6 +18,10 @@ public:
     void Meld(const QString& strTekst) override;
     bool VraagJaNee(const QString& strTekst) override { return m_dialogen.VraagJaNee(strTekst); }
     Antwoord VraagJaNeeAnnuleren(const QString& strTekst) override { return m_dialogen.VraagJaNeeAnnuleren(strTekst); }
+    int Kies(const QString& strTekst, const QStringList& aKnoppen) override
+    {
+        return m_dialogen.Kies(strTekst, aKnoppen);
+    }
 
 private:
     IMelder& m_dialogen;

@@ -20,7 +20,16 @@ public:
         return antwoord;
     }
 
+    int Kies(const QString& strTekst, const QStringList& aKnoppen) override
+    {
+        aVragen << strTekst;
+        aKeuzes << aKnoppen;
+        return nKeuze;
+    }
+
     bool bJa = true;
+    int nKeuze = 0;
+    QList<QStringList> aKeuzes;
     Antwoord antwoord = Antwoord::Nee;
     QStringList aMeldingen;
     QStringList aVragen;
