@@ -56,6 +56,10 @@ public:
     virtual bool Gepauzeerd() const { return false; }
     virtual bool Herhaalt() const { return false; }
 
+    // Whether the output device went away since the last look; the sound
+    // that played on it has stopped, and the next sound opens a device anew.
+    virtual bool ApparaatVerdwenen() { return false; }
+
     // The playback devices to choose from, by name.
     virtual QStringList Apparaten() const { return {}; }
     // Used from the next sound on; empty for the system's default.

@@ -8,6 +8,8 @@
 #include "model/FileKind.h"
 #include "model/IProces.h"
 
+#include <QFileInfo>
+
 #include <vector>
 
 namespace {
@@ -173,7 +175,13 @@ void CItemActies::VoerUit(CDataItemBasis& item, int nArgument)
         item.m_bViewerGeopend = true;
         return;
     }
-    item.m_pProces = m_starter.Start(Lokaal(strPad), strOpties);
+    const QString strLokaal = Lokaal(strPad);
+    item.m_pProces = m_starter.Start(strLokaal, strOpties);
+    // No process may also mean a file handed to an application that runs
+    // already; only what is not there at all is worth a word.
+    if (!item.m_pProces && m_bijMislukt && !QFileInfo::exists(strLokaal))
+        m_bijMislukt(QStringLiteral("\"%1\" (%2) kan niet worden geopend: het bestand of programma is er niet.")
+                         .arg(strPad, item.m_strNaam));
 }
 
 void CItemActies::VoerOpdrachtUit(CDataItemBasis& item)

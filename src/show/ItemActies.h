@@ -25,6 +25,9 @@ public:
 
     // "@about" shows the program's about box.
     std::function<void()> m_overZerbantiko;
+    // Told when what an action names could not be opened because it is not
+    // there (the show's console says so; outside a show nothing is said).
+    std::function<void(const QString&)> m_bijMislukt;
 
     // The colour of a colour word ("@red"), as COLORREF; false for another word.
     static bool KleurWoord(const QString& strWoord, quint32& clr);

@@ -106,6 +106,15 @@ bool CSdlGeluidsmachine::ApparaatVerloren() const
     return bVerloren;
 }
 
+bool CSdlGeluidsmachine::ApparaatVerdwenen()
+{
+    if (!m_bOpen || !ApparaatVerloren())
+        return false;
+    Vergeet();
+    m_bApparaatGewijzigd = true;
+    return true;
+}
+
 bool CSdlGeluidsmachine::Open()
 {
     // A device that went away while open: the next sound opens anew, on the

@@ -43,6 +43,7 @@ public:
     double Lengte() const override;
     bool Gepauzeerd() const override;
     bool Herhaalt() const override { return m_pHuidig && m_bHerhalen; }
+    bool ApparaatVerdwenen() override;
     void ZetMasterVolume(float fVolume) override;
 
 protected:

@@ -27,6 +27,10 @@ CShow::CShow(CZerbantikoDoc& doc, const IKlok& klok, IMelder& melder, IStarter& 
     m_pActies = std::make_unique<CItemActies>(doc.Zoeker(), starter, geluid, *m_pViewer);
     m_pPresentatie = std::make_unique<CWndPresentatie>(doc, klok, geluid);
     m_pBesturing = std::make_unique<CShowBesturing>(doc, *m_pPresentatie, *m_pViewer, geluid, *m_pActies);
+    m_pActies->m_bijMislukt = [this](const QString& strTekst) {
+        if (m_pPresentatie->isVisible())
+            m_pBesturing->Meld(strTekst);
+    };
     m_doc.m_project.m_pActies = m_pActies.get();
     m_pViewer->m_naSluiten = [this] {
         // The show beneath takes the keyboard again.

@@ -271,6 +271,10 @@ void CShowBesturing::Meld(const QString& strTekst)
 
 void CShowBesturing::Peil()
 {
+    if (m_geluid.ApparaatVerdwenen())
+        Meld(QStringLiteral(
+            "Het geluidsapparaat is verdwenen; het geluid is gestopt. Het volgende geluid klinkt via het "
+            "standaardapparaat, als er een is."));
     const SGeluid g = Geluid();
     const std::vector<CDataItemBasis*> aLopend = LopendeItems();
     if (g == m_laatsteGeluid && aLopend == m_aLaatstLopend)

@@ -175,7 +175,9 @@ TEST_F(Geluid, ALostDeviceIsOpenedAgain)
     e.type = SDL_AUDIODEVICEREMOVED;
     e.adevice.which = 2;
     ASSERT_EQ(SDL_PushEvent(&e), 1);
-    machine.StopHuidig();
+    EXPECT_TRUE(machine.ApparaatVerdwenen()) << "seen while the gong plays";
+    EXPECT_FALSE(machine.HuidigLoopt()) << "and the sound stopped";
+    EXPECT_FALSE(machine.ApparaatVerdwenen()) << "said once";
     machine.SpeelGong(SGong::Ingebouwd());
     EXPECT_EQ(machine.AantalOpeningen(), 2) << "after a loss";
     EXPECT_TRUE(machine.HuidigLoopt());

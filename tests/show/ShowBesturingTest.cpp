@@ -13,6 +13,7 @@
 
 #include <QKeyEvent>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -139,9 +140,17 @@ TEST_F(Besturing, SoundProgramsAndMessages)
     EXPECT_EQ(starter.nBeeindigd, 1);
 
     QSignalSpy berichten(&b(), &CShowBesturing::bericht);
-    b().Meld("Het geluidsapparaat is weg.");
-    ASSERT_EQ(berichten.count(), 1);
-    EXPECT_EQ(berichten[0][0].toString(), "Het geluidsapparaat is weg.");
+    geluid.SpeelItemGeluid("applaus.wav", 80);
+    geluid.bVerdwenen = true; // the USB speakers pulled out
+    ASSERT_TRUE(QTest::qWaitFor([&] { return berichten.count() > 0; }, 2000)) << "said at the next poll";
+    EXPECT_TRUE(berichten[0][0].toString().startsWith("Het geluidsapparaat is verdwenen; het geluid is gestopt."));
+    EXPECT_FALSE(b().Geluid().bLoopt);
+
+    starter.bMislukt = true;
+    b().VoerItemUit(2); // "programma", which is not there
+    ASSERT_EQ(berichten.count(), 2);
+    EXPECT_EQ(berichten[1][0].toString(),
+        "\"programma\" (<nieuw kleurvlak>) kan niet worden geopend: het bestand of programma is er niet.");
 }
 
 TEST_F(Besturing, APageRemovedWhileOnShowOrListedIsDropped)

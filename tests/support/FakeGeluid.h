@@ -23,6 +23,15 @@ public:
         bSpeelt = false;
     }
     bool HuidigLoopt() const override { return bSpeelt; }
+    bool ApparaatVerdwenen() override
+    {
+        const bool b = bVerdwenen;
+        if (b)
+            bSpeelt = false;
+        bVerdwenen = false;
+        return b;
+    }
+    bool bVerdwenen = false;
 
     QStringList aVerzoeken;
     bool bSpeelt = false;

@@ -29,11 +29,14 @@ public:
     std::unique_ptr<IProces> Start(const QString& strPad, const QString& strOpties) override
     {
         aGestart << strPad + u'|' + strOpties;
+        if (bMislukt)
+            return nullptr;
         auto p = std::make_unique<CFakeProces>(nBeeindigd);
         pLaatste = p.get();
         return p;
     }
     QStringList aGestart; // "path|options"
+    bool bMislukt = false; // nothing starts
     int nBeeindigd = 0;
     CFakeProces* pLaatste = nullptr;
 };
