@@ -27,31 +27,6 @@ namespace {
 
 QTemporaryDir* g_pMap = nullptr;
 
-class CMeldNiets : public IMelder {
-public:
-    void Meld(const QString&) override { }
-    bool VraagJaNee(const QString&) override { return true; }
-    Antwoord VraagJaNeeAnnuleren(const QString&) override { return Antwoord::Nee; }
-};
-
-class CStapKlok : public IKlok {
-public:
-    SDatum Datum() const override { return { 5, 3, 2024 }; }
-    std::optional<STijd> Tijd() const override { return STijd { 19 + n / 3600 % 5, n / 60 % 60, n % 60 }; }
-    int n = 0;
-};
-
-double RssMB()
-{
-    long nPaginas = 0, nResident = 0;
-    if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &nPaginas, &nResident) != 2)
-            nResident = 0;
-        std::fclose(f);
-    }
-    return double(nResident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
-
 // Two heavy pages jumping to each other, a show on them, and the console.
 struct SOverzicht {
     CStapKlok klok;

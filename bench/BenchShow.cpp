@@ -24,21 +24,6 @@ namespace {
 
 QTemporaryDir* g_pMap = nullptr;
 
-class CMeldNiets : public IMelder {
-public:
-    void Meld(const QString&) override { }
-    bool VraagJaNee(const QString&) override { return true; }
-    Antwoord VraagJaNeeAnnuleren(const QString&) override { return Antwoord::Nee; }
-};
-
-// A clock the benchmark moves on.
-class CStapKlok : public IKlok {
-public:
-    SDatum Datum() const override { return { 5, 3, 2024 }; }
-    std::optional<STijd> Tijd() const override { return STijd { 19 + n / 3600 % 5, n / 60 % 60, n % 60 }; }
-    int n = 0;
-};
-
 // A document with the given pages, and a show on it.
 struct SShow {
     CStapKlok klok;
@@ -136,18 +121,6 @@ void BM_EersteBezoek50MPVoorbereid(benchmark::State& state)
     EersteBezoek(state, true, 8660, 5774);
 }
 BENCHMARK(BM_EersteBezoek50MPVoorbereid)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// The memory the process holds now (not its peak).
-double RssMB()
-{
-    long nPaginas = 0, nResident = 0;
-    if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &nPaginas, &nResident) != 2)
-            nResident = 0;
-        std::fclose(f);
-    }
-    return double(nResident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
 
 // A clock page on show for an evening: 20,000 seconds, one paint each.
 void BM_KlokAvond(benchmark::State& state)

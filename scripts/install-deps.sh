@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need. Safe to run
-# again: it only calls apt-get when something is missing.
+# Installs the Debian packages that building and testing need, and any
+# packages named as arguments. Safe to run again: it only calls apt-get when
+# something is missing.
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
 )
 
+packages+=("$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

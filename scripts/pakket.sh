@@ -7,17 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${ZB_BUILD_DIR:-build}
 
-packages=(lintian desktop-file-utils appstream dpkg-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-deps.sh lintian desktop-file-utils appstream dpkg-dev
 
 desktop-file-validate data/nl.morvek.Zerbantiko.desktop
 appstreamcli validate --no-net data/nl.morvek.Zerbantiko.metainfo.xml
