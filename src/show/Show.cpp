@@ -26,7 +26,7 @@ CShow::CShow(CZerbantikoDoc& doc, const IKlok& klok, IMelder& melder, IStarter& 
     m_pViewer = std::make_unique<CWndAfbeelding>(doc.m_project);
     m_pActies = std::make_unique<CItemActies>(doc.Zoeker(), starter, geluid, *m_pViewer);
     m_pPresentatie = std::make_unique<CWndPresentatie>(doc, klok, geluid);
-    m_pBesturing = std::make_unique<CShowBesturing>(doc, *m_pPresentatie, *m_pViewer, geluid, *m_pActies);
+    m_pBesturing = std::make_unique<CShowBesturing>(doc, *m_pPresentatie, *m_pViewer, geluid);
     m_pActies->m_bijMislukt = [this](const QString& strTekst) {
         if (m_pPresentatie->isVisible())
             m_pBesturing->Meld(strTekst);

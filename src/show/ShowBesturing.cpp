@@ -1,7 +1,6 @@
 #include "ShowBesturing.h"
 
 #include "Geluidsmachine.h"
-#include "ItemActies.h"
 #include "Toetsen.h"
 #include "WndAfbeelding.h"
 #include "WndPresentatie.h"
@@ -23,14 +22,13 @@ constexpr double dVolumeStap = 0.1;
 
 } // namespace
 
-CShowBesturing::CShowBesturing(CZerbantikoDoc& doc, CWndPresentatie& venster, CWndAfbeelding& viewer,
-    IGeluidsmachine& geluid, CItemActies& acties, QObject* pOuder)
+CShowBesturing::CShowBesturing(
+    CZerbantikoDoc& doc, CWndPresentatie& venster, CWndAfbeelding& viewer, IGeluidsmachine& geluid, QObject* pOuder)
     : QObject(pOuder)
     , m_doc(doc)
     , m_venster(venster)
     , m_viewer(viewer)
     , m_geluid(geluid)
-    , m_acties(acties)
 {
     m_venster.SetToetsen([this](QKeyEvent& toets) { Toets(toets); });
     connect(&m_venster, &CWndPresentatie::beeldGewijzigd, this, &CShowBesturing::gewijzigd);

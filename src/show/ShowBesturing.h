@@ -10,7 +10,6 @@
 
 class CDataItemBasis;
 class CDataItemPagina;
-class CItemActies;
 class CWndAfbeelding;
 class CWndPresentatie;
 class CZerbantikoDoc;
@@ -27,7 +26,7 @@ class CShowBesturing : public QObject {
 
 public:
     CShowBesturing(CZerbantikoDoc& doc, CWndPresentatie& venster, CWndAfbeelding& viewer, IGeluidsmachine& geluid,
-        CItemActies& acties, QObject* pOuder = nullptr);
+        QObject* pOuder = nullptr);
 
     // State.
     bool Loopt() const;
@@ -94,7 +93,6 @@ private:
     CWndPresentatie& m_venster;
     CWndAfbeelding& m_viewer;
     IGeluidsmachine& m_geluid;
-    CItemActies& m_acties;
     QTimer m_peilen;
     SGeluid m_laatsteGeluid;
     std::vector<CDataItemBasis*> m_aLaatstLopend; // compared, never followed
