@@ -1,18 +1,30 @@
 // Start-up: the editor on the example project, from starting the process to
 // its first paint, side by side with an empty Qt Widgets window with a tree
 // (the baseline, built beside the benchmarks). Both run as child processes
-// on Qt's offscreen platform; the figure is the whole process's wall time up
-// to its end at the first paint, and its peak resident memory.
+// on Qt's offscreen platform; the figure is the time from starting the
+// process (loading its libraries included) to the moment it reports its first
+// paint on the monotonic clock, and its peak resident memory. Ending the
+// process afterwards is not counted.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 
 #include <benchmark/benchmark.h>
 
+#include <ctime>
 #include <sys/resource.h>
 #include <sys/wait.h>
 
 namespace {
+
+constexpr const char* szGemeld = "eerste tekening: ";
+
+qint64 Nu()
+{
+    timespec nu {};
+    clock_gettime(CLOCK_MONOTONIC, &nu);
+    return qint64(nu.tv_sec) * 1000000000LL + nu.tv_nsec;
+}
 
 void Start(benchmark::State& state, const QString& strProgramma, const QStringList& args)
 {
@@ -24,11 +36,20 @@ void Start(benchmark::State& state, const QString& strProgramma, const QStringLi
         QProcess p;
         p.setProcessEnvironment(omgeving);
         p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        const qint64 nStart = Nu();
         p.start(strProgramma, args);
         if (!p.waitForFinished(30000) || p.exitCode() != 0) {
             state.SkipWithError("the program did not start and end");
             return;
         }
+        const QByteArray uit = p.readAllStandardOutput();
+        const qsizetype nPos = uit.indexOf(szGemeld);
+        if (nPos < 0) {
+            state.SkipWithError("the program did not report its first paint");
+            return;
+        }
+        const qint64 nGetekend = uit.mid(nPos + qsizetype(qstrlen(szGemeld))).trimmed().toLongLong();
+        state.SetIterationTime(double(nGetekend - nStart) / 1e9);
     }
     rusage gebruik {};
     getrusage(RUSAGE_CHILDREN, &gebruik);
@@ -40,13 +61,13 @@ void BM_OpstartLeegVenster(benchmark::State& state)
 {
     Start(state, QStringLiteral(ZB_LEEG_VENSTER), {});
 }
-BENCHMARK(BM_OpstartLeegVenster)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK(BM_OpstartLeegVenster)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(3);
 
 void BM_OpstartEditorMetVoorbeeld(benchmark::State& state)
 {
     Start(state, QStringLiteral(ZB_PROGRAMMA), { QStringLiteral(ZB_VOORBEELD) });
 }
-BENCHMARK(BM_OpstartEditorMetVoorbeeld)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK(BM_OpstartEditorMetVoorbeeld)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(3);
 
 } // namespace
 

@@ -27,4 +27,7 @@ zonder=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$u
 "${zonder[@]}" "$uit/usr/bin/zerbantiko" --render "$uit/usr/share/zerbantiko/voorbeeld/Clubavond.zb" \
   --page 0 --size 640x360 --out "$uit/pagina.png"
 test -s "$uit/pagina.png"
-echo "package: installed files run, page drawn"
+# The sound module is where the installed program looks for it.
+module=$(grep -aoE '[^[:cntrl:]]*/modules/zerbantiko-geluid\.so' "$uit/usr/bin/zerbantiko" | head -n 1)
+test -f "$uit/usr/bin/$module"
+echo "package: installed files run, page drawn, sound module at bin/$module"

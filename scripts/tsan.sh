@@ -6,6 +6,6 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 cmake -S . -B build-tsan -G Ninja -DZB_TSAN=ON -DZB_BENCH=OFF -DZB_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build-tsan --target test_render
+cmake --build build-tsan --target test_render test_model
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tests/tsan.supp" \
   ctest --test-dir build-tsan -R '^Voorbereiding\.' --output-on-failure

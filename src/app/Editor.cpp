@@ -11,15 +11,16 @@
 #include "dialogs/EigenschappenDialogen.h"
 #include "dialogs/IGong.h"
 #include "dialogs/OpenBestandsDialoog.h"
+#include "file/ProjectBestand.h"
+#include "model/ProjectInhoud.h"
 #include "model/ZerbantikoDoc.h"
 #include "render/Klok.h"
-#include "show/SdlGeluidsmachine.h"
 #include "show/Show.h"
 #include "show/ShowBesturing.h"
 #include "show/Starter.h"
+#include "show/UitgesteldGeluid.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -27,34 +28,55 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <ctime>
+#include <functional>
 
 namespace {
 
-// With ZB_OPSTART_METEN set, the program reports how long it took until the
-// main window's first paint, and ends.
-class COpstartMeter : public QObject {
+// Runs work once, when the widget's first paint is done: what the first
+// picture on screen does not need waits for it.
+class CNaEersteTekening : public QObject {
 public:
-    explicit COpstartMeter(const QElapsedTimer& klok)
-        : m_klok(klok)
+    explicit CNaEersteTekening(std::function<void()> werk)
+        : m_werk(std::move(werk))
     {
     }
 
 protected:
     bool eventFilter(QObject* pObject, QEvent* pEvent) override
     {
-        if (pEvent->type() == QEvent::Paint && !m_bGemeld) {
-            m_bGemeld = true;
-            std::printf("opstart tot eerste tekening: %.1f ms\n", double(m_klok.nsecsElapsed()) / 1e6);
-            std::fflush(stdout);
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        if (pEvent->type() == QEvent::Paint && m_werk) {
+            // Posted now, run when the paint is over.
+            QTimer::singleShot(0, this, std::exchange(m_werk, {}));
         }
         return QObject::eventFilter(pObject, pEvent);
     }
 
 private:
-    const QElapsedTimer& m_klok;
-    bool m_bGemeld = false;
+    std::function<void()> m_werk;
 };
+
+// With ZB_OPSTART_METEN set, the program prints the moment its first paint
+// was done on the system's monotonic clock (so that whoever started it can
+// tell how long it took, loading the libraries included), and ends.
+void MeldEersteTekening()
+{
+    timespec nu {};
+    clock_gettime(CLOCK_MONOTONIC, &nu);
+    std::printf("eerste tekening: %lld\n", static_cast<long long>(nu.tv_sec) * 1000000000LL + nu.tv_nsec);
+    std::fflush(stdout);
+    QCoreApplication::quit();
+}
+
+// Every window of the program, the show's and the viewer's too, carries its
+// icon; the theme's when installed, else the one built in.
+void ZetIkoon(QApplication& app)
+{
+    QIcon ikoon;
+    for (const int nMaat : { 48, 64, 128, 256 })
+        ikoon.addFile(QStringLiteral(":/ikoon/%1x%1/nl.morvek.Zerbantiko.png").arg(nMaat));
+    app.setWindowIcon(QIcon::fromTheme(QStringLiteral("nl.morvek.Zerbantiko"), ikoon));
+}
 
 // The project dialog's gong buttons play through the show's sound.
 class CShowGong : public IGong {
@@ -75,8 +97,12 @@ private:
 
 int StartEditor(QApplication& app, const QString& strProject)
 {
-    QElapsedTimer klok;
-    klok.start();
+    // The project's pictures start decoding on the workers now, while the
+    // window is being built; the project opened below finds them in the
+    // picture cache, which this first reading holds until then.
+    auto pVoorlezing = std::make_unique<CProjectInhoud>();
+    if (!strProject.isEmpty())
+        ProjectBestand::LeesBestand(strProject, *pVoorlezing);
     app.setApplicationName(QStringLiteral("Zerbantiko"));
     app.setOrganizationName(QStringLiteral("Morvek"));
     // Qt's own dialogs (open, save, print, colours) speak Dutch like the rest.
@@ -84,12 +110,6 @@ int StartEditor(QApplication& app, const QString& strProject)
     if (vertaling.load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&vertaling);
     Iconen::KiesThema();
-    // Every window of the program, the show's and the viewer's too, carries
-    // its icon; the theme's when installed, else the one built in.
-    QIcon ikoon;
-    for (const int nMaat : { 48, 64, 128, 256 })
-        ikoon.addFile(QStringLiteral(":/ikoon/%1x%1/nl.morvek.Zerbantiko.png").arg(nMaat));
-    app.setWindowIcon(QIcon::fromTheme(QStringLiteral("nl.morvek.Zerbantiko"), ikoon));
 
     CZerbantikoDoc doc;
     CBerichtMelder berichten;
@@ -100,7 +120,10 @@ int StartEditor(QApplication& app, const QString& strProject)
 
     const CSysteemKlok systeemKlok;
     CSysteemStarter starter;
-    CSdlGeluidsmachine geluid(Instellingen::GeluidsApparaat());
+    const QString strMap = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    CUitgesteldGeluid geluid(
+        { strMap + QStringLiteral("zerbantiko-geluid.so"), strMap + QString::fromUtf8(ZB_GELUID_MODULE_GEINSTALLEERD) },
+        Instellingen::GeluidsApparaat());
     CShow show(doc, systeemKlok, melder, starter, geluid);
     melder.SetShow(&show.Besturing());
     COpenBestandsDialoog openBestand;
@@ -111,14 +134,19 @@ int StartEditor(QApplication& app, const QString& strProject)
     berichten.SetOuder(&frame);
     dialogen.SetOuder(&frame);
     const QString& strBestand = strProject;
-    COpstartMeter meter(klok);
-    if (qEnvironmentVariableIsSet("ZB_OPSTART_METEN"))
-        frame.Ontwerp()->installEventFilter(&meter);
+    const bool bMeten = qEnvironmentVariableIsSet("ZB_OPSTART_METEN");
+    CNaEersteTekening naEersteTekening([&app, bMeten] {
+        if (bMeten)
+            MeldEersteTekening();
+        ZetIkoon(app);
+    });
+    frame.Ontwerp()->installEventFilter(&naEersteTekening);
     frame.show();
     // Work of a program that did not end well comes first.
     CHerstel herstel(doc);
-    const bool bHersteld = !qEnvironmentVariableIsSet("ZB_OPSTART_METEN") && herstel.BiedAan(melder);
+    const bool bHersteld = !bMeten && herstel.BiedAan(melder);
     if (!bHersteld && !strBestand.isEmpty())
         frame.OpenBestand(strBestand);
+    pVoorlezing.reset();
     return app.exec();
 }

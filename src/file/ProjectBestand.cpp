@@ -56,7 +56,7 @@ public:
         e.m_nSoort = quint8(rol == Rol::Project ? Soort::Project : rol == Rol::Pagina ? Soort::Pagina : Soort::Item);
         LeesKinderen(e, rol);
         if (rol != Rol::Project && !e.m_strAfbeelding.isEmpty() && m_opties.bAfbeeldingenLaden)
-            e.m_picture.Load(m_zoeker.Zoek(e.m_strAfbeelding));
+            e.m_picture.LoadZonderWachten(m_zoeker.Zoek(e.m_strAfbeelding));
     }
 
 private:

@@ -1,5 +1,7 @@
 #include "PictureCache.h"
 
+#include "BeeldLading.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -37,7 +39,7 @@ std::shared_ptr<const QImage> CPictureCache::Decode(const QByteArray& data)
     return std::make_shared<const QImage>(std::move(image));
 }
 
-std::shared_ptr<const QImage> CPictureCache::Get(const QString& strPad)
+std::shared_ptr<CBeeldLading> CPictureCache::Get(const QString& strPad)
 {
     const QFileInfo info(strPad);
     if (!info.isFile())
@@ -69,9 +71,8 @@ std::shared_ptr<const QImage> CPictureCache::Get(const QString& strPad)
     const QByteArray data = file.read(nMaxBytes + 1);
     if (data.size() > nMaxBytes)
         return nullptr;
-    auto p = Decode(data);
-    if (!p)
-        return nullptr;
+    auto p = std::make_shared<CBeeldLading>(data);
+    CBeeldLading::StartOpAchtergrond(p);
     if (m_map.size() > 64)
         Opruimen();
     m_map.insert(sleutel, p);

@@ -7,16 +7,19 @@
 
 #include <memory>
 
+class CBeeldLading;
+
 // Decoded pictures by file, so that a project in which many elements name the
-// same photo holds it once. Entries are weak: a picture is freed as soon as
+// same photo holds it once (and decodes it once). Entries are weak: a picture is freed as soon as
 // no element shows it. The key includes size and modification time, so a file
 // that was changed on disk is decoded anew.
 class CPictureCache {
 public:
     static CPictureCache& Instance();
 
-    // Null when the file cannot be read or decoded.
-    std::shared_ptr<const QImage> Get(const QString& strPad);
+    // Null when the file cannot be read or is no picture; else the file's
+    // bytes, decoding in the background.
+    std::shared_ptr<CBeeldLading> Get(const QString& strPad);
 
     static std::shared_ptr<const QImage> Decode(const QByteArray& data);
 
@@ -31,5 +34,5 @@ private:
 
     void Opruimen();
 
-    QHash<SSleutel, std::weak_ptr<const QImage>> m_map;
+    QHash<SSleutel, std::weak_ptr<CBeeldLading>> m_map;
 };

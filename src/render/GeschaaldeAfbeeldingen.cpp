@@ -22,6 +22,21 @@ CGeschaaldeAfbeeldingen::SLaag Zonder(const CGeschaaldeAfbeeldingen::SLaag& laag
     return laag.nAlpha > 0 ? laag : CGeschaaldeAfbeeldingen::SLaag {};
 }
 
+// The part bron of the picture, without copying its pixels when they are
+// whole bytes: a view on the picture's own memory, read only, valid while the
+// picture is.
+QImage Deel(const QImage& beeld, const QRect& bron)
+{
+    if (bron == beeld.rect())
+        return beeld;
+    if (beeld.depth() < 8 || !beeld.rect().contains(bron))
+        return beeld.copy(bron);
+    const uchar* pBegin = beeld.constScanLine(bron.top()) + qsizetype(bron.left()) * (beeld.depth() / 8);
+    QImage deel(pBegin, bron.width(), bron.height(), beeld.bytesPerLine(), beeld.format());
+    deel.setColorTable(beeld.colorTable());
+    return deel;
+}
+
 } // namespace
 
 CGeschaaldeAfbeeldingen::CGeschaaldeAfbeeldingen()
@@ -42,9 +57,13 @@ CGeschaaldeAfbeeldingen::~CGeschaaldeAfbeeldingen()
 
 QImage CGeschaaldeAfbeeldingen::Schaal(const QImage& beeld, const QRect& bron, const QSize& grootte, const SLaag& laag)
 {
-    const QImage deel = bron == beeld.rect() ? beeld : beeld.copy(bron);
+    // A view must not outlive the picture: what is kept is always a scaled
+    // or converted copy of it.
+    const QImage deel = Deel(beeld, bron);
     QImage geschaald
         = deel.size() == grootte ? deel : deel.scaled(grootte, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (geschaald.constBits() == deel.constBits() && bron != beeld.rect())
+        geschaald = deel.copy();
     if (!geschaald.hasAlphaChannel() && geschaald.format() != QImage::Format_RGB32)
         geschaald = geschaald.convertToFormat(QImage::Format_RGB32);
     if (laag.nAlpha > 0 && geschaald.format() == QImage::Format_RGB32) {

@@ -1,7 +1,5 @@
 #include "SdlGeluidsmachine.h"
 
-#include "model/BestandZoeker.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QTimerEvent>
@@ -29,16 +27,6 @@ void MuziekKlaar()
 }
 
 } // namespace
-
-float VolumeStap(float fVolume, double dStap)
-{
-    const float f = float(double(fVolume) + dStap);
-    if (!(f < 1.0f))
-        return 1.0f;
-    if (!(f > 0.0f))
-        return 0.0f;
-    return f;
-}
 
 CSdlGeluidsmachine::CSdlGeluidsmachine(const QString& strApparaat, QObject* pOuder)
     : QObject(pOuder)
@@ -195,13 +183,6 @@ void CSdlGeluidsmachine::SpeelItemGeluid(const QString& strPad, int nVolume)
         Speel(p, float(qBound(0, nVolume, 100) / 100.0));
         m_strHuidig = strPad;
     }
-}
-
-SGong ProjectGong(const CBestandZoeker& zoeker, const QString& strOpgeslagen, bool bIngebouwd)
-{
-    if (bIngebouwd || strOpgeslagen.isEmpty())
-        return SGong::Ingebouwd();
-    return SGong::Eigen(zoeker.Zoek(strOpgeslagen));
 }
 
 void CSdlGeluidsmachine::SpeelGong(const SGong& gong)

@@ -32,6 +32,7 @@ CShow::CShow(CZerbantikoDoc& doc, const IKlok& klok, IMelder& melder, IStarter& 
             m_pBesturing->Meld(strTekst);
     };
     m_doc.m_project.m_pActies = m_pActies.get();
+    connect(m_pPresentatie.get(), &CWndPresentatie::beeldGewijzigd, this, &CShow::MeldBeschadigdeAfbeeldingen);
     m_pViewer->m_naSluiten = [this] {
         // The show beneath takes the keyboard again.
         if (m_pPresentatie->isVisible()) {
@@ -77,10 +78,28 @@ void CShow::Start(bool bRepetitie)
         m_bEersteStart = false;
         m_melder.Meld(strWaarschuwing);
     }
+    m_gemeldeAfbeeldingen.clear();
     m_pPresentatie->Start(bRepetitie);
+    MeldBeschadigdeAfbeeldingen();
     // In a rehearsal the viewer opens over the rehearsal's window.
     m_pViewer->SetPlaats(
         bRepetitie ? std::function<QRect()>([this] { return m_pPresentatie->geometry(); }) : std::function<QRect()>());
+}
+
+void CShow::MeldBeschadigdeAfbeeldingen()
+{
+    const CDataItemPagina* pPagina = m_pPresentatie->Pagina();
+    if (!pPagina)
+        return;
+    const auto meld = [this](const CDataItemBasis& e) {
+        if (e.m_picture.Mislukt() && !m_gemeldeAfbeeldingen.contains(e.m_strAfbeelding)) {
+            m_gemeldeAfbeeldingen.insert(e.m_strAfbeelding);
+            m_pBesturing->Meld(QStringLiteral("Afbeelding beschadigd, niet getoond: %1").arg(e.m_strAfbeelding));
+        }
+    };
+    meld(*pPagina);
+    for (const auto& pItem : pPagina->Kinderen())
+        meld(*pItem);
 }
 
 void CShow::Stop()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 
 #include <memory>
 
@@ -48,7 +49,12 @@ private:
     CZerbantikoDoc& m_doc;
     IMelder& m_melder;
     IGeluidsmachine& m_geluid;
+    // Tells the console once per show of each picture on show that would not
+    // decode (it is drawn as missing).
+    void MeldBeschadigdeAfbeeldingen();
+
     bool m_bEersteStart = true;
+    QSet<QString> m_gemeldeAfbeeldingen;
     std::unique_ptr<CWndAfbeelding> m_pViewer;
     std::unique_ptr<CItemActies> m_pActies;
     std::unique_ptr<CWndPresentatie> m_pPresentatie;

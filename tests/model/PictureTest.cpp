@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 QString MaakPlaatje(const QTemporaryDir& dir, const QString& strNaam, const char* szFormaat, QSize size, QRgb kleur)
@@ -159,4 +161,60 @@ TEST(Picture, LargePhotosLoadAndGiganticClaimsDoNot)
     EXPECT_EQ(foto.Image()->pixel(5999, 5999) & 0xFFFFFF, 0x0A141Eu);
     CPicture reusPic;
     EXPECT_FALSE(reusPic.Load(reus.fileName()));
+}
+
+// What a file holds decides how it is drawn: a picture is shown, a file that
+// is no picture or is missing is simply absent, and a picture file that does
+// not decode (cut off, or damaged) is absent too but is reported.
+TEST(Picture, DamagedPicturesAreAbsentAndReported)
+{
+    QTemporaryDir dir;
+    const QString strGoed = MaakPlaatje(dir, "goed.png", "PNG", { 300, 200 }, qRgb(1, 2, 3));
+    QFile goed(strGoed);
+    ASSERT_TRUE(goed.open(QIODevice::ReadOnly));
+    const QByteArray png = goed.readAll();
+    const auto schrijf = [&dir](const char* szNaam, const QByteArray& data) {
+        QFile f(dir.filePath(QString::fromLatin1(szNaam)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(data);
+        return f.fileName();
+    };
+    const struct {
+        QString strPad;
+        bool bGetoond;
+        bool bMislukt;
+    } aGevallen[] = {
+        { strGoed, true, false },
+        { schrijf("half.png", png.left(png.size() / 2)), false, true },
+        { schrijf("kop.png", png.left(33) + QByteArray(4000, '\x5a')), false, true },
+        { schrijf("tekst.png", "geen plaatje"), false, false },
+        { dir.filePath("weg.png"), false, false },
+    };
+    for (const auto& geval : aGevallen) {
+        CPicture pic;
+        pic.LoadZonderWachten(geval.strPad);
+        EXPECT_EQ(pic.Image() != nullptr, geval.bGetoond) << qPrintable(geval.strPad);
+        EXPECT_EQ(pic.Mislukt(), geval.bMislukt) << qPrintable(geval.strPad);
+    }
+}
+
+// A project's pictures decode on workers while the program goes on; each file
+// is decoded once, and whoever asks first gets the finished picture.
+TEST(Voorbereiding, PicturesDecodeOnWorkersOncePerFile)
+{
+    QTemporaryDir dir;
+    constexpr int nBestanden = 6;
+    constexpr int nElementen = 48;
+    QStringList aPaden;
+    for (int i = 0; i < nBestanden; ++i)
+        aPaden << MaakPlaatje(dir, QStringLiteral("p%1.png").arg(i), "PNG", { 400 + i, 300 }, qRgb(i, i, i));
+    std::vector<CPicture> aPics(nElementen);
+    for (int i = 0; i < nElementen; ++i)
+        aPics[size_t(i)].LoadZonderWachten(aPaden[i % nBestanden]);
+    for (int i = nElementen - 1; i >= 0; --i) {
+        const QImage* pBeeld = aPics[size_t(i)].Image();
+        ASSERT_NE(pBeeld, nullptr);
+        EXPECT_EQ(pBeeld->width(), 400 + i % nBestanden);
+        EXPECT_EQ(pBeeld, aPics[size_t(i % nBestanden)].Image()) << "one decoded copy per file";
+    }
 }

@@ -1,4 +1,5 @@
 #include "show/SdlGeluidsmachine.h"
+#include "show/UitgesteldGeluid.h"
 
 #include <QDataStream>
 #include <QFile>
@@ -186,4 +187,46 @@ TEST_F(Geluid, ALostDeviceIsOpenedAgain)
     machine.KiesApparaat(QString()); // the same choice again
     machine.SpeelGong(SGong::Ingebouwd());
     EXPECT_EQ(machine.AantalOpeningen(), 3);
+}
+
+// A sound file cut short or deleted under the engine while it plays: the
+// sound ends (at the cut, or when the already opened file is done), the
+// engine plays the next sound, and nothing breaks.
+TEST_F(Geluid, AFileCutOrDeletedWhilePlayingEndsTheSound)
+{
+    for (const bool bWissen : { false, true }) {
+        const QString strToon = Toon(dir.filePath("lang.wav"), 4, 0.5);
+        CSdlGeluidsmachine machine;
+        machine.SpeelItemGeluid(strToon, 100);
+        ASSERT_TRUE(machine.HuidigLoopt());
+        Wacht(300);
+        if (bWissen) {
+            ASSERT_TRUE(QFile::remove(strToon));
+        } else {
+            QFile f(strToon);
+            ASSERT_TRUE(f.resize(44 + nBytesPerSeconde / 4)); // the header and a little
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !machine.HuidigLoopt(); }, 6000)) << (bWissen ? "deleted" : "cut");
+        machine.SpeelGong(SGong::Ingebouwd());
+        EXPECT_TRUE(machine.HuidigLoopt()) << "the next sound plays";
+        machine.StopHuidig();
+    }
+}
+
+// The program loads the engine from its module at the first sound, not
+// before; without the module it is silent.
+TEST_F(Geluid, TheEngineModuleLoadsAtTheFirstSound)
+{
+    CUitgesteldGeluid echt({ QStringLiteral("/bestaat/niet.so"), QStringLiteral(ZB_GELUID_MODULE) }, {});
+    echt.StopHuidig();
+    EXPECT_FALSE(echt.HuidigLoopt());
+    EXPECT_EQ(echt.Volume(), 1.0f);
+    EXPECT_FALSE(echt.Geladen()) << "questions about a sound that never played load nothing";
+    echt.SpeelGong(SGong::Ingebouwd());
+    EXPECT_TRUE(echt.Geladen());
+    EXPECT_TRUE(echt.HuidigLoopt()) << "the gong plays through the module";
+
+    CUitgesteldGeluid zonder({ QStringLiteral("/bestaat/niet.so") }, {});
+    zonder.SpeelGong(SGong::Ingebouwd());
+    EXPECT_FALSE(zonder.HuidigLoopt()) << "silent without the module";
 }

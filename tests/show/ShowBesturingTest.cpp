@@ -13,6 +13,7 @@
 
 #include <QKeyEvent>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -166,4 +167,32 @@ TEST_F(Besturing, APageRemovedWhileOnShowOrListedIsDropped)
     doc.SelecteerElement(b().Pagina());
     doc.OnVerwijderen(); // the page on show goes
     EXPECT_NE(Op(), "Pauze");
+}
+
+// A picture damaged on disk is drawn as missing, and the console hears of it
+// once a show, however often its page comes back.
+TEST_F(Besturing, ADamagedPictureIsReportedOncePerShow)
+{
+    QTemporaryDir dir;
+    QFile f(dir.filePath("kapot.png"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(500, '\x11'));
+    f.close();
+    const auto beschadig = [&](CDataItemBasis& e) {
+        e.m_strAfbeelding = "kapot.png";
+        e.m_picture.Load(f.fileName());
+    };
+    beschadig(*doc.m_project.GetKind(0));
+    beschadig(*doc.m_project.GetKind(0)->GetKind(0)); // an item shows it too
+    beschadig(*doc.m_project.GetKind(1)); // and the next page
+    QSignalSpy berichten(&b(), &CShowBesturing::bericht);
+    doc.SelecteerElement(doc.m_project.GetKind(0));
+    show.Start();
+    for (int i : { 1, 0, 1 })
+        b().NaarPagina(static_cast<CDataItemPagina*>(doc.m_project.GetKind(i)));
+    ASSERT_EQ(berichten.count(), 1);
+    EXPECT_EQ(berichten[0][0].toString(), "Afbeelding beschadigd, niet getoond: kapot.png");
+    show.Stop();
+    show.Start();
+    EXPECT_EQ(berichten.count(), 2) << "a new show tells again";
 }
