@@ -1,5 +1,6 @@
 // Loading and saving a large project: 200 pages of 50 items each.
 #include "BenchMain.h"
+#include "GrootProject.h"
 #include "file/ProjectBestand.h"
 #include "model/ProjectInhoud.h"
 #include "model/ZerbantikoDoc.h"
@@ -11,34 +12,9 @@
 
 namespace {
 
-CZerbantikoDoc& GroteDoc()
-{
-    static CZerbantikoDoc* pDoc = [] {
-        auto* p = new CZerbantikoDoc;
-        p->NieuwDocument();
-        p->m_project.m_strNaam = "Jaarvergadering";
-        for (int i = 0; i < 200; ++i) {
-            auto pPagina = std::make_unique<CDataItemPagina>();
-            pPagina->CopyFrom(p->SjabloonPagina(1));
-            pPagina->m_strNaam = QStringLiteral("Pagina %1").arg(i);
-            for (int j = 0; j < 50; ++j) {
-                auto pItem = std::make_unique<CDataItemPaginaItem>();
-                pItem->CopyFrom(p->SjabloonItem(1 + j % 3));
-                pItem->m_strNaam = QStringLiteral("Agendapunt %1: verslag van de penningmeester").arg(j);
-                pItem->m_strOpdracht = "@page";
-                pItem->m_strOpties = QStringLiteral("Pagina %1").arg((i + 1) % 200);
-                pPagina->VoegKindToe(std::move(pItem));
-            }
-            p->m_project.VoegKindToe(std::move(pPagina));
-        }
-        return p;
-    }();
-    return *pDoc;
-}
-
 void BM_Schrijven(benchmark::State& state)
 {
-    CZerbantikoDoc& doc = GroteDoc();
+    const CZerbantikoDoc& doc = GroteDoc();
     qsizetype nBytes = 0;
     for (auto _ : state) {
         const QByteArray data = ProjectBestand::Schrijf(doc);

@@ -114,8 +114,9 @@ void CHerstel::SchrijfNu()
             return;
         }
     }
-    // The bytes are taken here, at once; the disk is the worker's.
-    QByteArray data = ProjectBestand::Schrijf(m_doc);
+    // The project is copied here, at once (its texts shared, not copied);
+    // encoding it and the disk are the worker's.
+    std::shared_ptr<const CProjectInhoud> pKopie = ProjectBestand::Momentopname(m_doc);
     QJsonObject kop;
     kop.insert(QStringLiteral("pad"), m_doc.GetPathName());
     kop.insert(QStringLiteral("titel"), m_doc.GetTitle());
@@ -123,8 +124,8 @@ void CHerstel::SchrijfNu()
     QByteArray json = QJsonDocument(kop).toJson();
     const QString strZb = Pad(m_strMap, m_strNaam, ".zb");
     const QString strJson = Pad(m_strMap, m_strNaam, ".json");
-    m_schrijven = std::async(std::launch::async, [strZb, strJson, data = std::move(data), json = std::move(json)] {
-        if (SchrijfAtomair(strZb, data))
+    m_schrijven = std::async(std::launch::async, [strZb, strJson, pKopie = std::move(pKopie), json = std::move(json)] {
+        if (SchrijfAtomair(strZb, ProjectBestand::Schrijf(*pKopie)))
             SchrijfAtomair(strJson, json);
     });
     m_bKopieBestaat = true;

@@ -241,16 +241,43 @@ CBestandsResultaat LeesBestand(const QString& strPad, CProjectInhoud& inhoud, co
     return Lees(QByteArrayView(data), strPad, inhoud, opties);
 }
 
-QByteArray Schrijf(const CZerbantikoDoc& doc)
+namespace {
+
+QByteArray SchrijfDelen(const CDataItemProject& project, const std::array<CDataItemPagina, 4>& aPaginas,
+    const std::array<CDataItemPaginaItem, 4>& aItems)
 {
     CArchiefSchrijver ar;
     ar.String(QLatin1String(szVersieHuidig));
-    SchrijfRecord(ar, doc.m_project);
-    for (const auto& pagina : doc.SjabloonPaginas())
+    SchrijfRecord(ar, project);
+    for (const auto& pagina : aPaginas)
         SchrijfRecord(ar, pagina);
-    for (const auto& item : doc.SjabloonItems())
+    for (const auto& item : aItems)
         SchrijfRecord(ar, item);
     return ar.Data();
+}
+
+} // namespace
+
+QByteArray Schrijf(const CZerbantikoDoc& doc)
+{
+    return SchrijfDelen(doc.m_project, doc.SjabloonPaginas(), doc.SjabloonItems());
+}
+
+QByteArray Schrijf(const CProjectInhoud& inhoud)
+{
+    return SchrijfDelen(inhoud.project, inhoud.aSjabloonPagina, inhoud.aSjabloonItem);
+}
+
+std::unique_ptr<CProjectInhoud> Momentopname(const CZerbantikoDoc& doc)
+{
+    auto pInhoud = std::make_unique<CProjectInhoud>();
+    pInhoud->strVersie = QLatin1String(szVersieHuidig);
+    pInhoud->project.CopyFrom(doc.m_project);
+    for (size_t i = 0; i < pInhoud->aSjabloonPagina.size(); ++i)
+        pInhoud->aSjabloonPagina[i].CopyFrom(doc.SjabloonPaginas()[i]);
+    for (size_t i = 0; i < pInhoud->aSjabloonItem.size(); ++i)
+        pInhoud->aSjabloonItem[i].CopyFrom(doc.SjabloonItems()[i]);
+    return pInhoud;
 }
 
 bool Schrijf(QIODevice& doel, const CZerbantikoDoc& doc)

@@ -6,6 +6,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <memory>
+
 class QIODevice;
 class CZerbantikoDoc;
 struct CProjectInhoud;
@@ -33,6 +35,12 @@ CBestandsResultaat LeesBestand(const QString& strPad, CProjectInhoud& inhoud, co
 
 // The bytes of the current format for the document's project and templates.
 QByteArray Schrijf(const CZerbantikoDoc& doc);
+// The same for a copy of what the document holds (see Momentopname): a copy
+// taken on the user-interface thread is written on a worker.
+QByteArray Schrijf(const CProjectInhoud& inhoud);
+// A copy of everything the document writes, taken in a few milliseconds even
+// for a large project: the texts are shared, not copied.
+std::unique_ptr<CProjectInhoud> Momentopname(const CZerbantikoDoc& doc);
 bool Schrijf(QIODevice& doel, const CZerbantikoDoc& doc);
 
 // Opens strPad into the document. On any failure the open project stays
