@@ -18,7 +18,8 @@ QString Kies(QFileDialog& dlg)
 
 QString CBestandsDialoog::KiesOpen(QWidget* pOuder)
 {
-    QFileDialog dlg(pOuder, QString(), QString(), strFilter);
+    // A package is opened by unpacking it first.
+    QFileDialog dlg(pOuder, QString(), QString(), strFilter + QStringLiteral(";;Zerbantiko-pakketten (*.zbz)"));
     dlg.setFileMode(QFileDialog::ExistingFile);
     return Kies(dlg);
 }
@@ -26,6 +27,14 @@ QString CBestandsDialoog::KiesOpen(QWidget* pOuder)
 QString CBestandsDialoog::KiesOpslaan(QWidget* pOuder, const QString& strVoorstel)
 {
     QFileDialog dlg(pOuder, QString(), strVoorstel, strFilter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    return Kies(dlg);
+}
+
+QString CBestandsDialoog::KiesDoel(
+    QWidget* pOuder, const QString& strTitel, const QString& strFilter, const QString& strVoorstel)
+{
+    QFileDialog dlg(pOuder, strTitel, strVoorstel, strFilter);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     return Kies(dlg);
 }

@@ -11,10 +11,18 @@ public:
     virtual ~IBestandsKiezer() = default;
     virtual QString KiesOpen(QWidget* pOuder) = 0;
     virtual QString KiesOpslaan(QWidget* pOuder, const QString& strVoorstel) = 0;
+    // Any other file to write (a package, a PDF) or a folder to make.
+    virtual QString KiesDoel(
+        QWidget*, const QString& /*strTitel*/, const QString& /*strFilter*/, const QString& /*strVoorstel*/)
+    {
+        return {};
+    }
 };
 
 class CBestandsDialoog : public IBestandsKiezer {
 public:
     QString KiesOpen(QWidget* pOuder) override;
     QString KiesOpslaan(QWidget* pOuder, const QString& strVoorstel) override;
+    QString KiesDoel(
+        QWidget* pOuder, const QString& strTitel, const QString& strFilter, const QString& strVoorstel) override;
 };

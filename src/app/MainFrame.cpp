@@ -11,9 +11,12 @@
 #include "dialogs/Modaal.h"
 #include "file/ProjectBestand.h"
 #include "model/IMelder.h"
+#include "model/ProjectInhoud.h"
 #include "model/Teksten.h"
 #include "model/Versie.h"
 #include "model/ZerbantikoDoc.h"
+#include "pakket/Pakket.h"
+#include "pakket/PdfExport.h"
 #include "render/Geometrie.h"
 #include "show/Geluidsmachine.h"
 #include "show/ItemActies.h"
@@ -25,6 +28,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,6 +39,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -96,6 +101,7 @@ CMainFrame::CMainFrame(
     , m_doc(doc)
     , m_melder(melder)
     , m_kiezer(kiezer)
+    , m_klok(klok)
     , m_pShow(pShow)
 {
     setAcceptDrops(true);
@@ -213,6 +219,12 @@ void CMainFrame::MaakMenus()
         &CMainFrame::Opslaan);
     connect(MaakActie(Opdracht::OpslaanAls, "Opslaan &als...", "Sla het project op onder een nieuwe naam\nOpslaan als"),
         &QAction::triggered, this, &CMainFrame::OpslaanAls);
+    connect(MaakActie(Opdracht::Inpakken, "Project &inpakken...",
+                "Pak het project in met alle bestanden die het noemt, om het mee te nemen\nProject inpakken"),
+        &QAction::triggered, this, &CMainFrame::Inpakken);
+    connect(MaakActie(Opdracht::PdfExporteren, "&Exporteren als PDF...",
+                "Schrijf alle pagina's als PDF-bestand\nExporteren als PDF"),
+        &QAction::triggered, this, &CMainFrame::ExporteerPdf);
     connect(MaakActie(Opdracht::Afdrukken, "A&fdrukken...\tCtrl+P", "Druk de pagina af\nAfdrukken"),
         &QAction::triggered, this, &CMainFrame::Afdrukken);
     connect(MaakActie(Opdracht::Afdrukvoorbeeld, "Afdruk&voorbeeld",
@@ -297,6 +309,9 @@ void CMainFrame::MaakMenus()
 
     m_pBestandMenu = menuBar()->addMenu("&Bestand");
     for (int nId : { Opdracht::Nieuw, Opdracht::Open, Opdracht::Opslaan, Opdracht::OpslaanAls })
+        m_pBestandMenu->addAction(Actie(nId));
+    m_pBestandMenu->addSeparator();
+    for (int nId : { Opdracht::Inpakken, Opdracht::PdfExporteren })
         m_pBestandMenu->addAction(Actie(nId));
     m_pBestandMenu->addSeparator();
     for (int nId : { Opdracht::Afdrukken, Opdracht::Afdrukvoorbeeld, Opdracht::Afdrukinstelling })
@@ -501,6 +516,8 @@ bool CMainFrame::OpenBestand(const QString& strPad)
 {
     if (!SaveModified())
         return false;
+    if (QFileInfo(strPad).suffix().compare(QLatin1String("zbz"), Qt::CaseInsensitive) == 0)
+        return OpenPakket(strPad);
     if (m_pShow)
         m_pShow->Stop(); // the show never outlives its project
     const CBestandsResultaat r = ProjectBestand::Open(m_doc, strPad);
@@ -514,6 +531,119 @@ bool CMainFrame::OpenBestand(const QString& strPad)
     Instellingen::VoegRecentToe(strPad);
     WerkRecentBij();
     return true;
+}
+
+namespace {
+
+// The bytes of a package's work in a progress dialog with "Annuleren";
+// false once the user cancelled.
+class CVoortgangDialoog {
+public:
+    CVoortgangDialoog(QWidget* pOuder, const QString& strTekst)
+        : m_dlg(strTekst, QStringLiteral("Annuleren"), 0, 1000, pOuder)
+    {
+        m_dlg.setWindowModality(Qt::WindowModal);
+        m_dlg.setMinimumDuration(500);
+        m_dlg.setAutoClose(false);
+        m_dlg.setAutoReset(false);
+    }
+    Pakket::Voortgang Voortgang()
+    {
+        return [this](qint64 nGedaan, qint64 nTotaal) {
+            m_dlg.setLabelText(QStringLiteral("%1 van %2 MB")
+                                   .arg(double(nGedaan) / 1e6, 0, 'f', 1)
+                                   .arg(double(nTotaal) / 1e6, 0, 'f', 1));
+            m_dlg.setValue(nTotaal > 0 ? int(1000 * nGedaan / nTotaal) : 0);
+            QCoreApplication::processEvents();
+            return !m_dlg.wasCanceled();
+        };
+    }
+
+private:
+    QProgressDialog m_dlg;
+};
+
+} // namespace
+
+bool CMainFrame::Inpakken()
+{
+    // What is packed is the project file as it is on disk.
+    if ((m_doc.IsModified() || m_doc.GetPathName().isEmpty()) && !Opslaan())
+        return false;
+    const QString strProject = m_doc.GetPathName();
+    const Pakket::SOnderzoek onderzoek = Pakket::Onderzoek(strProject);
+    if (!onderzoek.strMelding.isEmpty()) {
+        m_melder.Meld(onderzoek.strMelding);
+        return false;
+    }
+    const auto aOntbrekend = onderzoek.Ontbrekend();
+    if (!aOntbrekend.empty()
+        && !m_melder.VraagJaNee(
+            Pakket::OntbrekendTekst(aOntbrekend) + QStringLiteral("\n\nZonder deze bestanden inpakken?")))
+        return false;
+    const QFileInfo info(strProject);
+    QString strDoel = m_kiezer.KiesDoel(this, QStringLiteral("Project inpakken"),
+        QStringLiteral("Zerbantiko-pakketten (*.zbz)"), info.absoluteDir().filePath(info.completeBaseName() + ".zbz"));
+    if (strDoel.isEmpty())
+        return false;
+    if (QFileInfo(strDoel).suffix().isEmpty())
+        strDoel += QStringLiteral(".zbz");
+    CVoortgangDialoog voortgang(this, QStringLiteral("Inpakken..."));
+    const Pakket::SResultaat r = Pakket::Inpakken(strProject, strDoel, true, voortgang.Voortgang());
+    if (r.uitkomst == Pakket::Uitkomst::Geannuleerd)
+        return false;
+    if (r.uitkomst != Pakket::Uitkomst::Gelukt) {
+        m_melder.Meld(r.strMelding);
+        return false;
+    }
+    statusBar()->showMessage(QStringLiteral("Ingepakt: %1").arg(strDoel), 5000);
+    return true;
+}
+
+bool CMainFrame::OpenPakket(const QString& strPakket)
+{
+    const QFileInfo info(strPakket);
+    QString strNaam = Pakket::ProjectNaam(strPakket);
+    if (strNaam.isEmpty())
+        strNaam = info.completeBaseName();
+    const QString strMap = m_kiezer.KiesDoel(this, QStringLiteral("Uitpakken in de map"), QStringLiteral("Mappen (*)"),
+        info.absoluteDir().filePath(strNaam));
+    if (strMap.isEmpty())
+        return false;
+    CVoortgangDialoog voortgang(this, QStringLiteral("Uitpakken..."));
+    Pakket::SResultaat r = Pakket::Uitpakken(strPakket, strMap, false, voortgang.Voortgang());
+    if (r.uitkomst == Pakket::Uitkomst::MapNietLeeg) {
+        if (!m_melder.VraagJaNee(r.strMelding + QStringLiteral("\nBestanden met dezelfde naam overschrijven?")))
+            return false;
+        r = Pakket::Uitpakken(strPakket, strMap, true, voortgang.Voortgang());
+    }
+    if (r.uitkomst == Pakket::Uitkomst::Geannuleerd)
+        return false;
+    if (r.uitkomst != Pakket::Uitkomst::Gelukt) {
+        m_melder.Meld(r.strMelding);
+        return false;
+    }
+    return OpenBestand(r.strProject);
+}
+
+bool CMainFrame::ExporteerPdf()
+{
+    const QFileInfo info(m_doc.GetPathName().isEmpty() ? m_doc.m_project.m_strNaam : m_doc.GetPathName());
+    QString strDoel = m_kiezer.KiesDoel(this, QStringLiteral("Exporteren als PDF"),
+        QStringLiteral("PDF-bestanden (*.pdf)"), info.absoluteDir().filePath(info.completeBaseName() + ".pdf"));
+    if (strDoel.isEmpty())
+        return false;
+    if (QFileInfo(strDoel).suffix().isEmpty())
+        strDoel += QStringLiteral(".pdf");
+    // Drawn from a copy: the drawing sets the page size in the project.
+    const std::unique_ptr<CProjectInhoud> pKopie = ProjectBestand::Momentopname(m_doc);
+    QString strFout;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool bGelukt = SchrijfPdf(pKopie->project, strDoel, QSize(1920, 1080), m_klok, strFout);
+    QApplication::restoreOverrideCursor();
+    if (!bGelukt)
+        m_melder.Meld(strFout);
+    return bGelukt;
 }
 
 bool CMainFrame::Opslaan()

@@ -36,6 +36,10 @@ public:
     bool SaveModified();
     bool Opslaan();
     bool OpslaanAls();
+    // The project with every file it names into one package.
+    bool Inpakken();
+    // Every page as a PDF.
+    bool ExporteerPdf();
 
     CViewBoom* Boom() const { return m_pBoom; }
     CZerbantikoView* Ontwerp() const { return m_pOntwerp; }
@@ -81,10 +85,13 @@ private:
     void Afdrukinstellingen();
     QPrinter& Printer();
     void DrukAf(QPrinter& printer);
+    // A package: unpacked into a folder the user chooses, then opened.
+    bool OpenPakket(const QString& strPakket);
 
     CZerbantikoDoc& m_doc;
     IMelder& m_melder;
     IBestandsKiezer& m_kiezer;
+    const IKlok& m_klok;
     CShow* m_pShow;
     QSplitter* m_pSplitter = nullptr;
     CViewBoom* m_pBoom = nullptr;

@@ -33,6 +33,8 @@ enum : int {
     // Our own, beyond the original's.
     Repetitie = 32900,
     Overzicht = 32901,
+    Inpakken = 32902,
+    PdfExporteren = 32903,
     Werkbalk = 59392,
     Statusbalk = 59393,
 };

@@ -6,6 +6,8 @@
 #include "model/ProjectInhoud.h"
 #include "model/Versie.h"
 #include "model/ZerbantikoDoc.h"
+#include "pakket/Pakket.h"
+#include "pakket/PdfExport.h"
 #include "render/Klok.h"
 #include "render/PaginaTekenaar.h"
 
@@ -56,6 +58,9 @@ QString Hulp()
         "Gebruik: zerbantiko [PROJECT.zb]\n"
         "       zerbantiko --dump PROJECT.zb\n"
         "       zerbantiko --render PROJECT.zb --page N --size BxH --out pagina.png [--designer]\n"
+        "       zerbantiko --pack PROJECT.zb PAKKET.zbz [--allow-missing]\n"
+        "       zerbantiko --unpack PAKKET.zbz MAP\n"
+        "       zerbantiko --pdf PROJECT.zb UIT.pdf [--size BxH]\n"
         "\n"
         "Zerbantiko maakt klikbare presentatieschermen en toont ze op een tweede beeldscherm of een beamer.\n"
         "\n"
@@ -67,11 +72,20 @@ QString Hulp()
         "    --size BxH           breedte en hoogte in pixels (ten hoogste 16384)\n"
         "    --out pagina.png     het bestand dat geschreven wordt\n"
         "    --designer           zoals de ontwerper de pagina toont, met ankerpunten\n"
+        "  --pack PROJECT.zb PAKKET.zbz\n"
+        "                         pakt het project in met alle afbeeldingen, geluiden en documenten die het\n"
+        "                         noemt; ontbreekt er een, dan wordt niets geschreven (status 3)\n"
+        "    --allow-missing      pakt toch in en noemt wat ontbreekt\n"
+        "  --unpack PAKKET.zbz MAP\n"
+        "                         pakt een pakket uit in een lege of nieuwe map, na controle van elk bestand\n"
+        "  --pdf PROJECT.zb UIT.pdf\n"
+        "                         schrijft alle pagina's als PDF, met de paginanamen als bladwijzers\n"
+        "    --size BxH           de paginagrootte in pixels (standaard 1920x1080)\n"
         "  -h, --help             toont deze hulp\n"
         "  -v, --version          toont de versie\n"
         "\n"
-        "--dump en --render hebben geen beeldscherm nodig. Afsluitstatus: 0 gelukt, 1 het bestand kon niet\n"
-        "worden gelezen of geschreven, 2 onjuist gebruik.\n");
+        "--dump, --render, --pack, --unpack en --pdf hebben geen beeldscherm nodig. Afsluitstatus: 0 gelukt,\n"
+        "1 een bestand kon niet worden gelezen of geschreven, 2 onjuist gebruik, 3 bestanden ontbreken.\n");
 }
 
 SOpdracht Lees(const QStringList& args)
@@ -86,7 +100,11 @@ SOpdracht Lees(const QStringList& args)
     const QCommandLineOption maat("size", {}, "BxH");
     const QCommandLineOption uit("out", {}, "PNG");
     const QCommandLineOption ontwerp("designer", {});
-    parser.addOptions({ hulp, versie, dump, render, pagina, maat, uit, ontwerp });
+    const QCommandLineOption inpakken("pack", {}, "PROJECT");
+    const QCommandLineOption uitpakken("unpack", {}, "PAKKET");
+    const QCommandLineOption pdf("pdf", {}, "PROJECT");
+    const QCommandLineOption ontbrekend("allow-missing", {});
+    parser.addOptions({ hulp, versie, dump, render, pagina, maat, uit, ontwerp, inpakken, uitpakken, pdf, ontbrekend });
     if (!parser.parse(args)) {
         if (!parser.unknownOptionNames().isEmpty()) {
             const QString strNaam = parser.unknownOptionNames().constFirst();
@@ -133,8 +151,36 @@ SOpdracht Lees(const QStringList& args)
             return FoutOpdracht(QStringLiteral("Ongeldige afmeting %1 x %2.").arg(o.maat.width()).arg(o.maat.height()));
         return o;
     }
+    const auto maatUit = [&](const QString& strMaat, QSize& grootte) {
+        const QRegularExpressionMatch mm = QRegularExpression(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$")).match(strMaat);
+        if (!mm.hasMatch())
+            return false;
+        grootte = QSize(mm.captured(1).toInt(), mm.captured(2).toInt());
+        return grootte.width() >= 1 && grootte.height() >= 1 && grootte.width() <= nMaxPixels
+            && grootte.height() <= nMaxPixels;
+    };
+    if (parser.isSet(inpakken) || parser.isSet(uitpakken) || parser.isSet(pdf)) {
+        const bool bPdf = parser.isSet(pdf);
+        const QCommandLineOption& optie = bPdf ? pdf : parser.isSet(inpakken) ? inpakken : uitpakken;
+        o.soort = bPdf ? Soort::Pdf : parser.isSet(inpakken) ? Soort::Inpakken : Soort::Uitpakken;
+        const char* szGebruik = bPdf     ? "Gebruik: zerbantiko --pdf PROJECT.zb UIT.pdf [--size BxH]"
+            : o.soort == Soort::Inpakken ? "Gebruik: zerbantiko --pack PROJECT.zb PAKKET.zbz [--allow-missing]"
+                                         : "Gebruik: zerbantiko --unpack PAKKET.zbz MAP";
+        o.strProject = parser.value(optie);
+        o.strUit = aLos.value(0);
+        o.bZonderOntbrekende = parser.isSet(ontbrekend);
+        o.maat = QSize(1920, 1080);
+        const int nOpdrachten = int(parser.isSet(inpakken)) + int(parser.isSet(uitpakken)) + int(parser.isSet(pdf));
+        if (aLos.size() != 1 || nOpdrachten > 1 || parser.isSet(pagina) || parser.isSet(uit) || parser.isSet(ontwerp)
+            || (o.bZonderOntbrekende && o.soort != Soort::Inpakken) || (parser.isSet(maat) && !bPdf)
+            || (parser.isSet(maat) && !maatUit(parser.value(maat), o.maat)))
+            return FoutOpdracht(QString::fromLatin1(szGebruik));
+        return o;
+    }
     if (parser.isSet(pagina) || parser.isSet(maat) || parser.isSet(uit) || parser.isSet(ontwerp))
         return FoutOpdracht(QString::fromLatin1(szGebruikRender));
+    if (parser.isSet(ontbrekend))
+        return FoutOpdracht(QStringLiteral("Gebruik: zerbantiko --pack PROJECT.zb PAKKET.zbz [--allow-missing]"));
     if (aLos.size() > 1)
         return FoutOpdracht(QStringLiteral("Eén project tegelijk. Zie zerbantiko --help."));
     o.strProject = aLos.value(0);
@@ -208,6 +254,55 @@ int Render(const SOpdracht& opdracht)
     tekenaar.DrawSelectionIndicator(beeld, *pPagina, doc.m_project, pGeselecteerd);
     if (!beeld.save(opdracht.strUit, "PNG")) {
         Fout(QStringLiteral("Het bestand %1 kan niet worden geschreven.").arg(opdracht.strUit));
+        return 1;
+    }
+    return 0;
+}
+
+int Inpakken(const SOpdracht& opdracht)
+{
+    const Pakket::SResultaat r = Pakket::Inpakken(opdracht.strProject, opdracht.strUit, opdracht.bZonderOntbrekende);
+    if (r.uitkomst == Pakket::Uitkomst::Ontbrekend) {
+        Fout(r.strMelding);
+        Fout(QStringLiteral("Er is niets geschreven; met --allow-missing wordt toch ingepakt."));
+        return 3;
+    }
+    if (r.uitkomst != Pakket::Uitkomst::Gelukt) {
+        Fout(r.strMelding);
+        return 1;
+    }
+    // Packed without them, as asked: still named.
+    if (!r.aOntbrekend.empty())
+        Fout(Pakket::OntbrekendTekst(r.aOntbrekend));
+    return 0;
+}
+
+int Uitpakken(const SOpdracht& opdracht)
+{
+    const Pakket::SResultaat r = Pakket::Uitpakken(opdracht.strProject, opdracht.strUit, false);
+    if (r.uitkomst != Pakket::Uitkomst::Gelukt) {
+        Fout(r.uitkomst == Pakket::Uitkomst::MapNietLeeg
+                ? r.strMelding + QStringLiteral(" Kies een lege of nieuwe map; er is niets overschreven.")
+                : r.strMelding);
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(r.strProject));
+    return 0;
+}
+
+int Pdf(const SOpdracht& opdracht)
+{
+    CZerbantikoDoc doc;
+    doc.NieuwDocument();
+    const CBestandsResultaat r = ProjectBestand::Open(doc, opdracht.strProject);
+    if (!r.Gelukt()) {
+        Fout(r.strMelding);
+        return 1;
+    }
+    const CSysteemKlok klok;
+    QString strFout;
+    if (!SchrijfPdf(doc.m_project, opdracht.strUit, opdracht.maat, klok, strFout)) {
+        Fout(strFout);
         return 1;
     }
     return 0;

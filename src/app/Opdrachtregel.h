@@ -14,6 +14,9 @@ enum class Soort {
     Versie, // --version
     Dump,
     Render,
+    Inpakken, // --pack
+    Uitpakken, // --unpack
+    Pdf, // --pdf
     Fout, // a message on standard error and status 2
 };
 
@@ -25,6 +28,9 @@ struct SOpdracht {
     QSize maat;
     QString strUit;
     bool bOntwerp = false;
+    // --pack: strProject into strUit; --unpack: strProject (the package)
+    // into strUit (a folder); --pdf: strProject into strUit.
+    bool bZonderOntbrekende = false;
     // Soort::Fout: the one-line message.
     QString strFout;
 };
@@ -39,6 +45,9 @@ QString Versie();
 // Carry them out; the result is the exit status.
 int Dump(const SOpdracht& opdracht);
 int Render(const SOpdracht& opdracht);
+int Inpakken(const SOpdracht& opdracht); // 3 when files are missing and that was not allowed
+int Uitpakken(const SOpdracht& opdracht);
+int Pdf(const SOpdracht& opdracht);
 
 // Whether a window can be shown: a display of X or Wayland, or a platform
 // chosen by QT_QPA_PLATFORM.

@@ -53,12 +53,18 @@ int main(int argc, char** argv)
         QCoreApplication app(argc, argv);
         return Dump(opdracht);
     }
-    case Soort::Render: {
+    case Soort::Inpakken:
+    case Soort::Uitpakken: {
+        QCoreApplication app(argc, argv);
+        return opdracht.soort == Soort::Inpakken ? Inpakken(opdracht) : Uitpakken(opdracht);
+    }
+    case Soort::Render:
+    case Soort::Pdf: {
         // Drawing needs fonts but no screen.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
-        return Render(opdracht);
+        return opdracht.soort == Soort::Render ? Render(opdracht) : Pdf(opdracht);
     }
     case Soort::Editor:
         break;

@@ -51,6 +51,17 @@ QStringList Delen(const QString& strPad)
     return aDelen;
 }
 
+// The path's ever shorter tails under the folder, the longest first.
+QString ZoekStaarten(const QString& strMap, const QStringList& aDelen)
+{
+    for (qsizetype i = 0; i < aDelen.size(); ++i) {
+        const QString strGevonden = VolgDelen(strMap, aDelen.mid(i));
+        if (!strGevonden.isEmpty())
+            return strGevonden;
+    }
+    return {};
+}
+
 } // namespace
 
 bool CBestandZoeker::IsWindowsPad(const QString& strPad)
@@ -69,8 +80,12 @@ QString CBestandZoeker::Zoek(const QString& strOpgeslagen, const QString& strMap
         const QString strPad = bRelatief && !strMap.isEmpty() ? QDir(strMap).filePath(strOpgeslagen) : strOpgeslagen;
         if (QFileInfo::exists(strPad))
             return QFileInfo(strPad).absoluteFilePath();
-        if (!bRelatief || strMap.isEmpty())
+        if (strMap.isEmpty())
             return {};
+        // An absolute path of another computer (a project carried over, or
+        // unpacked from a package) is looked for as a Windows path is.
+        if (!bRelatief)
+            return ZoekStaarten(strMap, Delen(strOpgeslagen));
         return VolgDelen(strMap, Delen(strOpgeslagen));
     }
     if (strMap.isEmpty())
@@ -78,13 +93,7 @@ QString CBestandZoeker::Zoek(const QString& strOpgeslagen, const QString& strMap
     QString strZonderStation = strOpgeslagen;
     static const QRegularExpression station(QStringLiteral("^[A-Za-z]:"));
     strZonderStation.remove(station);
-    const QStringList aDelen = Delen(strZonderStation);
-    for (qsizetype i = 0; i < aDelen.size(); ++i) {
-        const QString strGevonden = VolgDelen(strMap, aDelen.mid(i));
-        if (!strGevonden.isEmpty())
-            return strGevonden;
-    }
-    return {};
+    return ZoekStaarten(strMap, Delen(strZonderStation));
 }
 
 void CBestandZoeker::SetProjectMap(const QString& strMap)

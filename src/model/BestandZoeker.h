@@ -10,9 +10,10 @@
 // folder was usually copied whole. In this order:
 // 1. the path as stored, when it exists (a relative one counts from the
 //    project file's folder);
-// 2. a Windows path (drive letter, "\\server\share" or backslashes) by its
-//    ever shorter tails under the project's folder: "Clubavond/Foto's/Zon.JPG",
-//    then "Foto's/Zon.JPG", then "Zon.JPG";
+// 2. a Windows path (drive letter, "\\server\share" or backslashes), or an
+//    absolute path that is not there, by its ever shorter tails under the
+//    project's folder: "Clubavond/Foto's/Zon.JPG", then "Foto's/Zon.JPG",
+//    then "Zon.JPG";
 // 3. each name compared without regard to letter case when the exact one is
 //    missing, as Windows did; the exact name wins when both exist.
 // The stored path itself is never changed. A network path is never reached:

@@ -210,8 +210,7 @@ int main(int argc, char** argv)
         std::printf("FOUT: het geheugen groeide %.1f MB\n", eind.dRssMB - begin.dRssMB);
         bGoed = false;
     }
-    if (eind.nDescriptors > begin.nDescriptors || eind.nDraden > begin.nDraden
-        || eind.nKinderen > begin.nKinderen) {
+    if (eind.nDescriptors > begin.nDescriptors || eind.nDraden > begin.nDraden || eind.nKinderen > begin.nKinderen) {
         std::printf("FOUT: descriptors, draden of kinderen groeiden\n");
         bGoed = false;
     }

@@ -44,7 +44,7 @@ TEST(Opdrachtregel, AnswersWithoutADisplay)
     struct {
         QStringList args;
         int nStatus;
-        const char* szStdout; // its first line; null: nothing
+        const char* szStdout; // its first line; null: nothing; empty: anything
         const char* szStderr;
     } const aGevallen[] = {
         { { "--help" }, 0, "Gebruik: zerbantiko [PROJECT.zb]", nullptr },
@@ -57,6 +57,16 @@ TEST(Opdrachtregel, AnswersWithoutADisplay)
         { { "--render", strVoorbeeld, "--page", "0", "--size", "64x36", "--out", dir.filePath("p.png") }, 0, nullptr,
             nullptr },
         { { "--dump", dir.filePath("nergens.zb") }, 1, nullptr, "" },
+        { { "--pack", strVoorbeeld, dir.filePath("club.zbz") }, 0, nullptr, nullptr },
+        { { "--pack", QStringLiteral(ZB_VOORBEELD_MAP "/Clubavond (Windows).zb"), dir.filePath("win.zbz") }, 0, nullptr,
+            nullptr },
+        { { "--pack", strVoorbeeld }, 2, nullptr,
+            "Gebruik: zerbantiko --pack PROJECT.zb PAKKET.zbz [--allow-missing]" },
+        { { "--unpack", dir.filePath("club.zbz"), dir.filePath("uit") }, 0, "", nullptr },
+        { { "--unpack", dir.filePath("club.zbz"), dir.filePath("uit") }, 1, nullptr, "" }, // not into files
+        { { "--pdf", strVoorbeeld, dir.filePath("club.pdf"), "--size", "320x180" }, 0, nullptr, nullptr },
+        { { "--pdf", strVoorbeeld, dir.filePath("c.pdf"), "--allow-missing" }, 2, nullptr,
+            "Gebruik: zerbantiko --pdf PROJECT.zb UIT.pdf [--size BxH]" },
         { {}, 1, nullptr,
             "Zerbantiko kan de editor niet openen: er is geen beeldscherm (DISPLAY of WAYLAND_DISPLAY)." },
         { { strVoorbeeld }, 1, nullptr,
@@ -66,7 +76,9 @@ TEST(Opdrachtregel, AnswersWithoutADisplay)
         const QString strWat = g.args.join(' ');
         const SUitvoer u = Start(g.args, zonder);
         EXPECT_EQ(u.nCode, g.nStatus) << qPrintable(strWat) << u.err.constData();
-        if (g.szStdout) {
+        if (g.szStdout && !*g.szStdout) {
+            EXPECT_FALSE(u.out.isEmpty()) << qPrintable(strWat);
+        } else if (g.szStdout) {
             EXPECT_EQ(u.out.split('\n').value(0), g.szStdout) << qPrintable(strWat);
         } else {
             EXPECT_TRUE(u.out.isEmpty()) << qPrintable(strWat);
@@ -240,4 +252,26 @@ TEST(Render, TheExampleFromAWindowsComputerLooksTheSame)
             EXPECT_NE(a[1].pixel(85, 150) & 0xFFFFFF, 0x202020u) << "the tulips are drawn, not the grey page";
         }
     }
+}
+
+// A package is not written while files are missing, unless allowed; then
+// they are named.
+TEST(Inpakken, MissingFilesGiveStatusThreeUnlessAllowed)
+{
+    QTemporaryDir dir;
+    CZerbantikoDoc doc;
+    doc.NieuwDocument();
+    doc.OnPaginaInvoegen();
+    doc.GetGeselecteerd()->m_strAfbeelding = R"(C:\Club\weg.jpg)";
+    const QString strPad = dir.filePath("p.zb");
+    ASSERT_TRUE(ProjectBestand::Opslaan(doc, strPad).Gelukt());
+    const QString strPakket = dir.filePath("p.zbz");
+    const SUitvoer zonder = Start({ "--pack", strPad, strPakket });
+    EXPECT_EQ(zonder.nCode, 3);
+    EXPECT_TRUE(zonder.err.startsWith("Niet gevonden:\n  C:\\Club\\weg.jpg")) << zonder.err.constData();
+    EXPECT_FALSE(QFileInfo::exists(strPakket));
+    const SUitvoer toch = Start({ "--pack", strPad, strPakket, "--allow-missing" });
+    EXPECT_EQ(toch.nCode, 0);
+    EXPECT_TRUE(toch.err.contains("C:\\Club\\weg.jpg")) << toch.err.constData();
+    EXPECT_TRUE(QFileInfo::exists(strPakket));
 }

@@ -44,6 +44,7 @@ TEST_F(Zoeker, FindsStoredPathsOfEveryKind)
         { R"(\\server\share\start.sh)", "start.sh" }, // a network path, only under the folder
         { R"(foto's\zon.jpg)", "Foto's/Zon.JPG" }, // relative with backslashes
         { "foto's/ZON.jpg", "Foto's/Zon.JPG" }, // relative, case ignored per component
+        { "/home/piet/Clubavond/Foto's/Zon.JPG", "Foto's/Zon.JPG" }, // another computer's absolute path
         { R"(C:\Clubavond\Foto's\Maan.JPG)", "" },
         { R"(C:\)", "" },
         { "", "" },
