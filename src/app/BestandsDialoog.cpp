@@ -31,10 +31,11 @@ QString CBestandsDialoog::KiesOpslaan(QWidget* pOuder, const QString& strVoorste
     return Kies(dlg);
 }
 
-QString CBestandsDialoog::KiesDoel(
-    QWidget* pOuder, const QString& strTitel, const QString& strFilter, const QString& strVoorstel)
+QString CBestandsDialoog::KiesDoel(QWidget* pOuder, const QString& strTitel, const QString& strKnop,
+    const QString& strFilter, const QString& strVoorstel)
 {
     QFileDialog dlg(pOuder, strTitel, strVoorstel, strFilter);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setLabelText(QFileDialog::Accept, strKnop);
     return Kies(dlg);
 }

@@ -11,9 +11,10 @@ public:
     virtual ~IBestandsKiezer() = default;
     virtual QString KiesOpen(QWidget* pOuder) = 0;
     virtual QString KiesOpslaan(QWidget* pOuder, const QString& strVoorstel) = 0;
-    // Any other file to write (a package, a PDF) or a folder to make.
-    virtual QString KiesDoel(
-        QWidget*, const QString& /*strTitel*/, const QString& /*strFilter*/, const QString& /*strVoorstel*/)
+    // Any other file to write (a package, a PDF) or a folder to make;
+    // strKnop names the button that accepts.
+    virtual QString KiesDoel(QWidget*, const QString& /*strTitel*/, const QString& /*strKnop*/,
+        const QString& /*strFilter*/, const QString& /*strVoorstel*/)
     {
         return {};
     }
@@ -23,6 +24,6 @@ class CBestandsDialoog : public IBestandsKiezer {
 public:
     QString KiesOpen(QWidget* pOuder) override;
     QString KiesOpslaan(QWidget* pOuder, const QString& strVoorstel) override;
-    QString KiesDoel(
-        QWidget* pOuder, const QString& strTitel, const QString& strFilter, const QString& strVoorstel) override;
+    QString KiesDoel(QWidget* pOuder, const QString& strTitel, const QString& strKnop, const QString& strFilter,
+        const QString& strVoorstel) override;
 };

@@ -582,7 +582,7 @@ bool CMainFrame::Inpakken()
             Pakket::OntbrekendTekst(aOntbrekend) + QStringLiteral("\n\nZonder deze bestanden inpakken?")))
         return false;
     const QFileInfo info(strProject);
-    QString strDoel = m_kiezer.KiesDoel(this, QStringLiteral("Project inpakken"),
+    QString strDoel = m_kiezer.KiesDoel(this, QStringLiteral("Project inpakken"), QStringLiteral("&Inpakken"),
         QStringLiteral("Zerbantiko-pakketten (*.zbz)"), info.absoluteDir().filePath(info.completeBaseName() + ".zbz"));
     if (strDoel.isEmpty())
         return false;
@@ -606,8 +606,8 @@ bool CMainFrame::OpenPakket(const QString& strPakket)
     QString strNaam = Pakket::ProjectNaam(strPakket);
     if (strNaam.isEmpty())
         strNaam = info.completeBaseName();
-    const QString strMap = m_kiezer.KiesDoel(this, QStringLiteral("Uitpakken in de map"), QStringLiteral("Mappen (*)"),
-        info.absoluteDir().filePath(strNaam));
+    const QString strMap = m_kiezer.KiesDoel(this, QStringLiteral("Uitpakken in de map"), QStringLiteral("&Uitpakken"),
+        QStringLiteral("Mappen (*)"), info.absoluteDir().filePath(strNaam));
     if (strMap.isEmpty())
         return false;
     CVoortgangDialoog voortgang(this, QStringLiteral("Uitpakken..."));
@@ -629,7 +629,7 @@ bool CMainFrame::OpenPakket(const QString& strPakket)
 bool CMainFrame::ExporteerPdf()
 {
     const QFileInfo info(m_doc.GetPathName().isEmpty() ? m_doc.m_project.m_strNaam : m_doc.GetPathName());
-    QString strDoel = m_kiezer.KiesDoel(this, QStringLiteral("Exporteren als PDF"),
+    QString strDoel = m_kiezer.KiesDoel(this, QStringLiteral("Exporteren als PDF"), QStringLiteral("&Exporteren"),
         QStringLiteral("PDF-bestanden (*.pdf)"), info.absoluteDir().filePath(info.completeBaseName() + ".pdf"));
     if (strDoel.isEmpty())
         return false;

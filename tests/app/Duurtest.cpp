@@ -36,6 +36,14 @@
 
 namespace {
 
+// AddressSanitizer keeps freed memory aside for a while to catch its use,
+// so resident memory says nothing there; its leak check at the end does.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool bOnderSanitizer = true;
+#else
+constexpr bool bOnderSanitizer = false;
+#endif
+
 struct SMeting {
     double dRssMB = 0;
     int nDescriptors = 0;
@@ -206,7 +214,7 @@ int main(int argc, char** argv)
     std::printf("%d gesimuleerde minuten in %.1f s\n", nMinuten, double(echt.elapsed()) / 1000.0);
 
     bool bGoed = true;
-    if (eind.dRssMB - begin.dRssMB > 5.0) {
+    if (eind.dRssMB - begin.dRssMB > 5.0 && !bOnderSanitizer) {
         std::printf("FOUT: het geheugen groeide %.1f MB\n", eind.dRssMB - begin.dRssMB);
         bGoed = false;
     }
