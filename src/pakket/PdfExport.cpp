@@ -4,17 +4,28 @@
 #include "model/DataItemProject.h"
 #include "render/PaginaTekenaar.h"
 
-#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QUuid>
+
+#include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
 // Pixels of the pages per inch: the page's size in the PDF is its size on a
 // screen of this density.
 constexpr int nDpi = 96;
+// The end of a PDF holds its trailer; objects of a catalog or page tree are
+// far smaller than this.
+constexpr qint64 nStaartBytes = 4096;
+constexpr qint64 nMaxObjectBytes = 1 << 20;
 
 // A text as a PDF text string: UTF-16 with its byte order mark, in hex.
 QByteArray PdfTekst(const QString& str)
@@ -25,58 +36,95 @@ QByteArray PdfTekst(const QString& str)
     return hex + '>';
 }
 
-// The page names as the PDF's outline, added to the file as an incremental
-// update (new objects, a new catalog, and a cross-reference section for
-// them), which every reader understands. The file Qt wrote is left as it is.
-bool VoegBladwijzersToe(QByteArray& pdf, const QStringList& aNamen)
+int Getal(const QByteArray& tekst, const char* szPatroon)
 {
-    static const QRegularExpression trailer(
-        QStringLiteral("trailer\\s*<<(.*?)>>\\s*startxref\\s*(\\d+)"), QRegularExpression::DotMatchesEverythingOption);
-    QRegularExpressionMatch m;
-    // The last trailer is the one that counts.
-    for (auto it = trailer.globalMatch(QString::fromLatin1(pdf)); it.hasNext();)
-        m = it.next();
-    if (!m.hasMatch())
-        return false;
-    const QString strTrailer = m.captured(1);
-    const auto getal = [&strTrailer](const char* szSleutel, const char* szAchter) {
-        const QRegularExpressionMatch g = QRegularExpression(
-            QStringLiteral("/%1\\s+(\\d+)%2").arg(QLatin1String(szSleutel), QLatin1String(szAchter)))
-                                              .match(strTrailer);
-        return g.hasMatch() ? g.captured(1).toInt() : -1;
-    };
-    const int nGrootte = getal("Size", "");
-    const int nWortel = getal("Root", "\\s+0\\s+R");
-    const int nInfo = getal("Info", "\\s+0\\s+R");
-    const QByteArray vorigeXref = m.captured(2).toLatin1();
-    if (nGrootte <= 0 || nWortel <= 0)
-        return false;
+    const QRegularExpressionMatch m = QRegularExpression(QLatin1String(szPatroon)).match(QString::fromLatin1(tekst));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
 
-    const auto object = [&pdf](int n) -> QByteArray {
-        const QRegularExpression re(
-            QStringLiteral("(?:^|\\s)%1 0 obj(.*?)endobj").arg(n), QRegularExpression::DotMatchesEverythingOption);
-        const QRegularExpressionMatch o = re.match(QString::fromLatin1(pdf));
-        return o.hasMatch() ? o.captured(1).trimmed().toLatin1() : QByteArray();
-    };
-    QByteArray catalogus = object(nWortel);
-    const QRegularExpressionMatch pages
-        = QRegularExpression(QStringLiteral("/Pages\\s+(\\d+)\\s+0\\s+R")).match(QString::fromLatin1(catalogus));
-    if (!catalogus.endsWith(">>") || !pages.hasMatch())
-        return false;
-    const QRegularExpressionMatch kids = QRegularExpression(QStringLiteral("/Kids\\s*\\[([^\\]]*)\\]"))
-                                             .match(QString::fromLatin1(object(pages.captured(1).toInt())));
+QByteArray Lees(QFile& f, qint64 nVanaf, qint64 n)
+{
+    return f.seek(nVanaf) ? f.read(n) : QByteArray();
+}
+
+// The PDF as Qt wrote it, read where needed: the trailer at its end, and
+// objects through its cross-reference table.
+class CPdfLezer {
+public:
+    explicit CPdfLezer(QFile& f)
+        : m_f(f)
+    {
+        const qint64 nGrootte = f.size();
+        const QByteArray staart = Lees(f, std::max<qint64>(0, nGrootte - nStaartBytes), nStaartBytes);
+        const qsizetype nTrailer = staart.lastIndexOf("trailer");
+        const qsizetype nStart = staart.lastIndexOf("startxref");
+        if (nTrailer < 0 || nStart < nTrailer)
+            return;
+        m_trailer = staart.mid(nTrailer, nStart - nTrailer);
+        m_nXref = staart.mid(nStart + 9).trimmed().split('\n').value(0).trimmed().toLongLong();
+        // One section "0 N" of entries of 20 bytes.
+        const QByteArray kop = Lees(f, m_nXref, 64);
+        const QRegularExpressionMatch m
+            = QRegularExpression(QStringLiteral("^xref\\s+0\\s+(\\d+)\\s*\\n")).match(QString::fromLatin1(kop));
+        if (!m.hasMatch())
+            return;
+        m_nAantal = m.captured(1).toInt();
+        m_nEersteIngang = m_nXref + m.capturedEnd(0);
+    }
+
+    const QByteArray& Trailer() const { return m_trailer; }
+    qint64 Xref() const { return m_nXref; }
+
+    // The object's body, between "N 0 obj" and "endobj".
+    QByteArray Object(int n)
+    {
+        if (n <= 0 || n >= m_nAantal)
+            return {};
+        const qint64 nOffset = Lees(m_f, m_nEersteIngang + qint64(n) * 20, 10).toLongLong();
+        const QByteArray data = Lees(m_f, nOffset, nMaxObjectBytes);
+        const QByteArray kop = QByteArray::number(n) + " 0 obj";
+        const qsizetype nEind = data.indexOf("endobj");
+        if (!data.startsWith(kop) || nEind < 0)
+            return {};
+        return data.mid(kop.size(), nEind - kop.size()).trimmed();
+    }
+
+private:
+    QFile& m_f;
+    QByteArray m_trailer;
+    qint64 m_nXref = -1;
+    int m_nAantal = 0;
+    qint64 m_nEersteIngang = 0;
+};
+
+// The page names as the PDF's outline, appended to the file as an
+// incremental update (new objects, a new catalog, and a cross-reference
+// section for them), which every reader understands. What Qt wrote is left
+// as it is.
+bool VoegBladwijzersToe(QFile& f, const QStringList& aNamen)
+{
+    CPdfLezer lezer(f);
+    const int nGrootte = Getal(lezer.Trailer(), "/Size\\s+(\\d+)");
+    const int nWortel = Getal(lezer.Trailer(), "/Root\\s+(\\d+)\\s+0\\s+R");
+    const int nInfo = Getal(lezer.Trailer(), "/Info\\s+(\\d+)\\s+0\\s+R");
+    QByteArray catalogus = lezer.Object(nWortel);
+    const QByteArray paginas = lezer.Object(Getal(catalogus, "/Pages\\s+(\\d+)\\s+0\\s+R"));
+    const QRegularExpressionMatch kids
+        = QRegularExpression(QStringLiteral("/Kids\\s*\\[([^\\]]*)\\]")).match(QString::fromLatin1(paginas));
     QList<int> aPaginas;
     for (auto it = QRegularExpression(QStringLiteral("(\\d+)\\s+0\\s+R")).globalMatch(kids.captured(1)); it.hasNext();)
         aPaginas << it.next().captured(1).toInt();
-    if (aPaginas.size() != aNamen.size())
+    if (nGrootte <= 0 || lezer.Xref() <= 0 || !catalogus.endsWith(">>") || aPaginas.size() != aNamen.size()
+        || aNamen.isEmpty())
         return false;
 
+    const qint64 nEinde = f.size();
     const int nOverzicht = nGrootte;
     const auto item = [&](int i) { return nOverzicht + 1 + i; };
-    QList<QPair<int, qsizetype>> aPlaatsen;
+    QList<QPair<int, qint64>> aPlaatsen;
     QByteArray bij = "\n";
     const auto schrijf = [&](int n, const QByteArray& inhoud) {
-        aPlaatsen.append({ n, pdf.size() + bij.size() });
+        aPlaatsen.append({ n, nEinde + bij.size() });
         bij += QByteArray::number(n) + " 0 obj\n" + inhoud + "\nendobj\n";
     };
     const int nAantal = int(aNamen.size());
@@ -95,7 +143,7 @@ bool VoegBladwijzersToe(QByteArray& pdf, const QStringList& aNamen)
     catalogus.chop(2);
     schrijf(nWortel, catalogus + " /Outlines " + QByteArray::number(nOverzicht) + " 0 R /PageMode /UseOutlines >>");
 
-    const qsizetype nXref = pdf.size() + bij.size();
+    const qint64 nXref = nEinde + bij.size();
     QByteArray xref = "xref\n";
     std::sort(aPlaatsen.begin(), aPlaatsen.end());
     for (qsizetype i = 0; i < aPlaatsen.size();) {
@@ -111,9 +159,8 @@ bool VoegBladwijzersToe(QByteArray& pdf, const QStringList& aNamen)
         + QByteArray::number(nWortel) + " 0 R";
     if (nInfo > 0)
         bij += " /Info " + QByteArray::number(nInfo) + " 0 R";
-    bij += " /Prev " + vorigeXref + " >>\nstartxref\n" + QByteArray::number(nXref) + "\n%%EOF\n";
-    pdf += bij;
-    return true;
+    bij += " /Prev " + QByteArray::number(lezer.Xref()) + " >>\nstartxref\n" + QByteArray::number(nXref) + "\n%%EOF\n";
+    return f.seek(nEinde) && f.write(bij) == bij.size() && f.flush();
 }
 
 } // namespace
@@ -132,22 +179,31 @@ bool SchrijfPdf(
     CPaginaTekenaar tekenaar(CPaginaTekenaar::Variant::Presentatie, klok);
     tekenaar.SetProjectNaam(project.m_strNaam);
 
-    QByteArray pdf;
+    // Written beside the target, page by page, and put in its place whole.
+    const QFileInfo doelInfo(strDoel);
+    const QString strDeel = doelInfo.absoluteDir().filePath(
+        QStringLiteral(".%1.%2.deel").arg(doelInfo.fileName(), QUuid::createUuid().toString(QUuid::Id128).left(8)));
+    QFile bestand(strDeel);
+    const auto mislukt = [&](const QString& strMelding) {
+        strFout = strMelding;
+        bestand.close();
+        QFile::remove(strDeel);
+        return false;
+    };
+    const QString strNietGeschreven = QStringLiteral("Het bestand %1 kan niet worden geschreven.").arg(strDoel);
+    if (!bestand.open(QIODevice::ReadWrite | QIODevice::NewOnly))
+        return mislukt(strNietGeschreven);
     QStringList aNamen;
     {
-        QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter schrijver(&buffer);
+        QPdfWriter schrijver(&bestand);
         schrijver.setResolution(nDpi);
         schrijver.setPageSize(QPageSize(QSizeF(W, H) * 72.0 / nDpi, QPageSize::Point, {}, QPageSize::ExactMatch));
         schrijver.setPageMargins(QMarginsF(0, 0, 0, 0));
         schrijver.setTitle(project.m_strNaam);
         schrijver.setCreator(QStringLiteral("Zerbantiko"));
         QPainter painter;
-        if (!painter.begin(&schrijver)) {
-            strFout = QStringLiteral("De PDF kan niet worden gemaakt.");
-            return false;
-        }
+        if (!painter.begin(&schrijver))
+            return mislukt(QStringLiteral("De PDF kan niet worden gemaakt."));
         QImage beeld(W, H, QImage::Format_RGB32);
         for (int i = 0; i < project.AantalKinderen(); ++i) {
             auto* pPagina = static_cast<CDataItemPagina*>(project.GetKind(i));
@@ -159,14 +215,13 @@ bool SchrijfPdf(
         }
         painter.end();
     }
-    if (!VoegBladwijzersToe(pdf, aNamen)) {
-        strFout = QStringLiteral("De PDF kan niet worden gemaakt (de inhoudsopgave).");
-        return false;
-    }
-    QSaveFile bestand(strDoel);
-    if (!bestand.open(QIODevice::WriteOnly) || bestand.write(pdf) != pdf.size() || !bestand.commit()) {
-        strFout = QStringLiteral("Het bestand %1 kan niet worden geschreven: %2").arg(strDoel, bestand.errorString());
-        return false;
-    }
+    if (bestand.error() != QFileDevice::NoError)
+        return mislukt(QStringLiteral("%1 %2").arg(strNietGeschreven, bestand.errorString()));
+    if (!VoegBladwijzersToe(bestand, aNamen))
+        return mislukt(QStringLiteral("De PDF kan niet worden gemaakt (de bladwijzers)."));
+    const bool bOpSchijf = ::fsync(bestand.handle()) == 0;
+    bestand.close();
+    if (!bOpSchijf || std::rename(QFile::encodeName(strDeel).constData(), QFile::encodeName(strDoel).constData()) != 0)
+        return mislukt(strNietGeschreven);
     return true;
 }
