@@ -45,11 +45,7 @@ const char* const szGebruikRender
 
 QString Versie()
 {
-    return QStringLiteral("Zerbantiko %1.%2.%3.%4")
-        .arg(Versie::aDelen[0])
-        .arg(Versie::aDelen[1])
-        .arg(Versie::aDelen[2])
-        .arg(Versie::aDelen[3]);
+    return Versie::Naam();
 }
 
 QString Hulp()

@@ -34,15 +34,6 @@ constexpr zip_int64_t nMaxIngangen = 10000;
 constexpr qint64 nMaxTotaal = 8ll * 1024 * 1024 * 1024;
 constexpr double dMaxVerhouding = 200.0;
 
-QString Versie()
-{
-    return QStringLiteral("Zerbantiko %1.%2.%3.%4")
-        .arg(Versie::aDelen[0])
-        .arg(Versie::aDelen[1])
-        .arg(Versie::aDelen[2])
-        .arg(Versie::aDelen[3]);
-}
-
 SResultaat Fout(const QString& strMelding, Uitkomst uitkomst = Uitkomst::Fout)
 {
     SResultaat r;
@@ -277,7 +268,7 @@ SResultaat Inpakken(
             QJsonObject { { "naam", ingang.strNaam }, { "paden", QJsonArray::fromStringList(ingang.aPaden) },
                 { "grootte", double(ingang.nGrootte) }, { "sha256", QString::fromLatin1(ingang.sha256) } });
     const QByteArray manifest = QJsonDocument(
-        QJsonObject { { "programma", Versie() }, { "project", projectInfo.fileName() },
+        QJsonObject { { "programma", Versie::Naam() }, { "project", projectInfo.fileName() },
             { "ingangen",
                 aManifest } }).toJson();
 

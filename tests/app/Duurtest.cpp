@@ -20,6 +20,7 @@
 #include "show/Starter.h"
 #include "show/WndPresentatie.h"
 #include "support/FakeMelder.h"
+#include "support/Toon.h"
 #include "support/VasteKlok.h"
 
 #include <QApplication>
@@ -88,25 +89,6 @@ void Meld(const char* szWanneer, int nMinuut, const SMeting& m)
     std::fflush(stdout);
 }
 
-// A second of 440 Hz, mono, 16 bits.
-void MaakToon(const QString& strPad)
-{
-    constexpr int nRate = 44100;
-    QFile f(strPad);
-    if (!f.open(QIODevice::WriteOnly))
-        return;
-    QDataStream s(&f);
-    s.setByteOrder(QDataStream::LittleEndian);
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + nRate * 2);
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(nRate) << quint32(nRate * 2) << quint16(2) << quint16(16);
-    s.writeRawData("data", 4);
-    s << quint32(nRate * 2);
-    for (int i = 0; i < nRate; ++i)
-        s << qint16(std::lround(8000 * std::sin(2 * M_PI * 440 * i / nRate)));
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -128,7 +110,7 @@ int main(int argc, char** argv)
 
     QTemporaryDir dir;
     const QString strToon = dir.filePath(QStringLiteral("toon.wav"));
-    MaakToon(strToon);
+    MaakToon(strToon, 1.0, 0.25);
 
     CVasteKlok klok;
     CFakeMelder melder;

@@ -1,5 +1,6 @@
 #include "show/SdlGeluidsmachine.h"
 #include "show/UitgesteldGeluid.h"
+#include "support/Toon.h"
 
 #include <QDataStream>
 #include <QFile>
@@ -24,20 +25,9 @@ constexpr int nBytesPerSeconde = nRate * 2 * 2;
 // A sine of 440 Hz as a WAV file: mono, 16 bits.
 QString Toon(const QString& strPad, double dSeconden, double dAmplitude)
 {
-    const int n = int(dSeconden * nRate);
-    QFile f(strPad);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    QDataStream s(&f);
-    s.setByteOrder(QDataStream::LittleEndian);
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + n * 2);
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(nRate) << quint32(nRate * 2) << quint16(2) << quint16(16);
-    s.writeRawData("data", 4);
-    s << quint32(n * 2);
-    for (int i = 0; i < n; ++i)
-        s << qint16(std::lround(dAmplitude * 32767 * std::sin(2 * M_PI * 440 * i / nRate)));
-    return strPad;
+    const QString strToon = MaakToon(strPad, dSeconden, dAmplitude);
+    EXPECT_FALSE(strToon.isEmpty());
+    return strToon;
 }
 
 class Geluid : public ::testing::Test {
