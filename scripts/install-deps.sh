@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   librsvg2-bin
-  libzip-dev poppler-utils
+  libzip-dev libssl-dev poppler-utils
   sox libsox-fmt-all
   clang libclang-rt-14-dev clang-format
 )

@@ -1,10 +1,10 @@
 #include "Pakket.h"
 
+#include "Sha256.h"
 #include "file/ProjectBestand.h"
 #include "model/ProjectInhoud.h"
 #include "model/Versie.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,16 +56,16 @@ bool Hash(const QString& strBestand, qint64& nGrootte, QByteArray& hex)
     QFile f(strBestand);
     if (!f.open(QIODevice::ReadOnly))
         return false;
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    CSha256 hash;
     nGrootte = 0;
     QByteArray blok;
     while (!(blok = f.read(nBlok)).isEmpty()) {
-        hash.addData(blok);
+        hash.Voeg(blok);
         nGrootte += blok.size();
     }
     if (f.error() != QFileDevice::NoError)
         return false;
-    hex = hash.result().toHex();
+    hex = hash.Hex();
     return true;
 }
 
@@ -261,8 +261,7 @@ SResultaat Inpakken(
     const QFileInfo projectInfo(strProject);
     QJsonArray aManifest;
     aManifest.append(QJsonObject { { "naam", projectInfo.fileName() }, { "paden", QJsonArray() },
-        { "grootte", double(project.size()) },
-        { "sha256", QString::fromLatin1(QCryptographicHash::hash(project, QCryptographicHash::Sha256).toHex()) } });
+        { "grootte", double(project.size()) }, { "sha256", QString::fromLatin1(CSha256::Hex(project)) } });
     for (const SIngang& ingang : ingangen)
         aManifest.append(
             QJsonObject { { "naam", ingang.strNaam }, { "paden", QJsonArray::fromStringList(ingang.aPaden) },
@@ -484,12 +483,12 @@ SResultaat Uitpakken(const QString& strPakket, const QString& strMap, bool bOver
             return Fout(pBron ? QStringLiteral("%1 kan niet worden geschreven.").arg(strPad)
                               : strBeschadigd.arg(strPakket) + u'.');
         }
-        QCryptographicHash hash(QCryptographicHash::Sha256);
+        CSha256 hash;
         qint64 nGelezen = 0;
         bool bGoed = true;
         zip_int64_t n = 0;
         while ((n = zip_fread(pBron, blok.data(), zip_uint64_t(blok.size()))) > 0) {
-            hash.addData(QByteArrayView(blok.constData(), qsizetype(n)));
+            hash.Voeg(QByteArrayView(blok.constData(), qsizetype(n)));
             nGelezen += n;
             if (nGelezen > uit.nGrootte || doel.write(blok.constData(), n) != n) {
                 bGoed = false;
@@ -509,8 +508,7 @@ SResultaat Uitpakken(const QString& strPakket, const QString& strMap, bool bOver
             ruimOp();
             return Fout(QStringLiteral("%1 kan niet worden geschreven: %2").arg(strPad, doel.errorString()));
         }
-        if (n < 0 || !bGoed || nGelezen != uit.nGrootte
-            || hash.result().toHex() != manifest.ingangen.value(uit.strNaam).second) {
+        if (n < 0 || !bGoed || nGelezen != uit.nGrootte || hash.Hex() != manifest.ingangen.value(uit.strNaam).second) {
             ruimOp();
             return Fout(strBeschadigd.arg(strPakket)
                 + QStringLiteral(": %1 klopt niet met zijn controlegetal.").arg(uit.strNaam));
