@@ -11,8 +11,6 @@
 #include "dialogs/EigenschappenDialogen.h"
 #include "dialogs/IGong.h"
 #include "dialogs/OpenBestandsDialoog.h"
-#include "file/ProjectBestand.h"
-#include "model/ProjectInhoud.h"
 #include "model/ZerbantikoDoc.h"
 #include "render/Klok.h"
 #include "show/Show.h"
@@ -97,12 +95,6 @@ private:
 
 int StartEditor(QApplication& app, const QString& strProject)
 {
-    // The project's pictures start decoding on the workers now, while the
-    // window is being built; the project opened below finds them in the
-    // picture cache, which this first reading holds until then.
-    auto pVoorlezing = std::make_unique<CProjectInhoud>();
-    if (!strProject.isEmpty())
-        ProjectBestand::LeesBestand(strProject, *pVoorlezing);
     app.setApplicationName(QStringLiteral("Zerbantiko"));
     app.setOrganizationName(QStringLiteral("Morvek"));
     // Qt's own dialogs (open, save, print, colours) speak Dutch like the rest.
@@ -147,6 +139,5 @@ int StartEditor(QApplication& app, const QString& strProject)
     const bool bHersteld = !bMeten && herstel.BiedAan(melder);
     if (!bHersteld && !strBestand.isEmpty())
         frame.OpenBestand(strBestand);
-    pVoorlezing.reset();
     return app.exec();
 }
