@@ -12,6 +12,7 @@ packages=(
   fonts-dejavu-core
   librsvg2-bin
   libzip-dev libssl-dev poppler-utils
+  qt6-websockets-dev libqrencode-dev
   sox libsox-fmt-all
   clang libclang-rt-14-dev clang-format
 )

@@ -97,4 +97,53 @@ void BewaarGeluidsApparaat(const QString& strApparaat)
     Opslag().setValue(QStringLiteral("Geluid/Apparaat"), strApparaat);
 }
 
+SAfstandInstelling Afstand()
+{
+    QSettings s = Opslag();
+    SAfstandInstelling instelling;
+    instelling.bAan = s.value(QStringLiteral("Afstandsbediening/Aan"), false).toBool();
+    instelling.strInterface = s.value(QStringLiteral("Afstandsbediening/Interface")).toString();
+    instelling.nPoort = s.value(QStringLiteral("Afstandsbediening/Poort"), instelling.nPoort).toInt();
+    return instelling;
+}
+
+void BewaarAfstand(const SAfstandInstelling& instelling)
+{
+    QSettings s = Opslag();
+    s.setValue(QStringLiteral("Afstandsbediening/Aan"), instelling.bAan);
+    s.setValue(QStringLiteral("Afstandsbediening/Interface"), instelling.strInterface);
+    s.setValue(QStringLiteral("Afstandsbediening/Poort"), instelling.nPoort);
+}
+
+QList<CKoppeling::SApparaat> AfstandApparaten()
+{
+    QSettings s = Opslag();
+    QList<CKoppeling::SApparaat> a;
+    const int n = s.beginReadArray(QStringLiteral("Afstandsbediening/Apparaten"));
+    for (int i = 0; i < n; ++i) {
+        s.setArrayIndex(i);
+        CKoppeling::SApparaat apparaat { s.value(QStringLiteral("Naam")).toString(),
+            s.value(QStringLiteral("Sleutel")).toByteArray(), s.value(QStringLiteral("Gekoppeld")).toDateTime() };
+        if (!apparaat.hash.isEmpty())
+            a.append(apparaat);
+    }
+    s.endArray();
+    return a;
+}
+
+void BewaarAfstandApparaten(const QList<CKoppeling::SApparaat>& aApparaten)
+{
+    QSettings s = Opslag();
+    s.remove(QStringLiteral("Afstandsbediening/Apparaten"));
+    s.beginWriteArray(QStringLiteral("Afstandsbediening/Apparaten"), int(aApparaten.size()));
+    for (int i = 0; i < aApparaten.size(); ++i) {
+        s.setArrayIndex(i);
+        s.setValue(QStringLiteral("Naam"), aApparaten[i].strNaam);
+        // The token's hash only: the settings hold nothing that opens the remote.
+        s.setValue(QStringLiteral("Sleutel"), aApparaten[i].hash);
+        s.setValue(QStringLiteral("Gekoppeld"), aApparaten[i].gekoppeld);
+    }
+    s.endArray();
+}
+
 } // namespace Instellingen

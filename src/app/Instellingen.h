@@ -1,5 +1,8 @@
 #pragma once
 
+#include "afstand/Koppeling.h"
+#include "console/DlgAfstandsbediening.h"
+
 #include <QSet>
 #include <QStringList>
 
@@ -25,5 +28,11 @@ void BewaarVerborgenKnoppen(const QSet<int>& verborgen);
 // The sound's output device by name; empty for the system's default.
 QString GeluidsApparaat();
 void BewaarGeluidsApparaat(const QString& strApparaat);
+
+// The phone remote: on or off, network and port, and the paired phones.
+SAfstandInstelling Afstand();
+void BewaarAfstand(const SAfstandInstelling& instelling);
+QList<CKoppeling::SApparaat> AfstandApparaten();
+void BewaarAfstandApparaten(const QList<CKoppeling::SApparaat>& aApparaten);
 
 } // namespace Instellingen

@@ -1,5 +1,6 @@
 #include "MainFrame.h"
 
+#include "Afstandsbediening.h"
 #include "IBestandsKiezer.h"
 #include "Iconen.h"
 #include "Instellingen.h"
@@ -156,6 +157,12 @@ CMainFrame::CMainFrame(
         connect(&m_pShow->Presentatie(), &CWndPresentatie::zichtbaarheidGewijzigd, this, &CMainFrame::KiesOverzicht);
         connect(&m_pShow->Presentatie(), &CWndPresentatie::schermGewijzigd, this, &CMainFrame::KiesOverzicht);
         m_pShow->Acties().m_overZerbantiko = [this] { OverZerbantiko(); };
+        m_pAfstand = new CAfstandsbediening(m_doc, klok, m_pShow->Besturing(), this);
+        auto toonAfstand = [this] { m_pOverzicht->ToonAfstand(m_pAfstand->Beschrijving()); };
+        connect(m_pAfstand, &CAfstandsbediening::toestandGewijzigd, this, toonAfstand);
+        toonAfstand();
+        // Not before the window is up: a server is nothing the first paint needs.
+        QTimer::singleShot(0, m_pAfstand, &CAfstandsbediening::StartAlsAan);
     }
     connect(&m_doc, &CZerbantikoDoc::titleChanged, this, &CMainFrame::WerkTitelBij);
     connect(&m_doc, &CZerbantikoDoc::modifiedChanged, this, &CMainFrame::WerkTitelBij);
@@ -293,6 +300,12 @@ void CMainFrame::MaakMenus()
             if (m_pShow && m_pShow->KanStarten())
                 m_pShow->Start(true);
         });
+    connect(MaakActie(Opdracht::Afstandsbediening, "Afstandsbediening...",
+                "Bedien de presentatie met een telefoon op hetzelfde netwerk\nAfstandsbediening"),
+        &QAction::triggered, this, [this] {
+            if (m_pAfstand)
+                m_pAfstand->ToonDialoog(this);
+        });
     QAction* pOverzicht = MaakActie(Opdracht::Overzicht, "Presentatieoverzicht",
         "Wissel tijdens de presentatie tussen het presentatieoverzicht en de ontwerper\nPresentatieoverzicht");
     pOverzicht->setCheckable(true);
@@ -352,6 +365,7 @@ void CMainFrame::MaakMenus()
     pBeeld->addSeparator();
     for (int nId : { Opdracht::ShowStart, Opdracht::Repetitie, Opdracht::ShowStop, Opdracht::Overzicht })
         pBeeld->addAction(Actie(nId));
+    pBeeld->addAction(Actie(Opdracht::Afstandsbediening));
     pBeeld->addSeparator();
     QAction* pStatus = pBeeld->addAction("&Statusbalk");
     pStatus->setCheckable(true);

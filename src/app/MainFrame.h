@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class CAfstandsbediening;
 class CZerbantikoDoc;
 class CPresentatieOverzicht;
 class CZerbantikoView;
@@ -44,6 +45,7 @@ public:
     CViewBoom* Boom() const { return m_pBoom; }
     CZerbantikoView* Ontwerp() const { return m_pOntwerp; }
     CPresentatieOverzicht* Overzicht() const { return m_pOverzicht; }
+    CAfstandsbediening* Afstand() const { return m_pAfstand; }
     // Whether the console stands where the designer does.
     bool ToontOverzicht() const;
     QSplitter* Splitter() const { return m_pSplitter; }
@@ -98,6 +100,7 @@ private:
     CZerbantikoView* m_pOntwerp = nullptr;
     QStackedWidget* m_pStapel = nullptr;
     CPresentatieOverzicht* m_pOverzicht = nullptr; // only with a show
+    CAfstandsbediening* m_pAfstand = nullptr; // only with a show
     QToolBar* m_pWerkbalk = nullptr;
     QMenu* m_pBestandMenu = nullptr;
     QMenu* m_pGeluidMenu = nullptr;

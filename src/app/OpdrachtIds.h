@@ -35,6 +35,7 @@ enum : int {
     Overzicht = 32901,
     Inpakken = 32902,
     PdfExporteren = 32903,
+    Afstandsbediening = 32904,
     Werkbalk = 59392,
     Statusbalk = 59393,
 };

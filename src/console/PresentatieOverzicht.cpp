@@ -184,9 +184,14 @@ CPresentatieOverzicht::CPresentatieOverzicht(
     pSplitter->addWidget(pRechts);
     pSplitter->setStretchFactor(0, 3);
     pSplitter->setStretchFactor(1, 2);
+    m_pAfstand = new QLabel;
+    m_pAfstand->setObjectName("afstand");
+    auto* pOnder = new QHBoxLayout;
+    pOnder->addWidget(m_pBericht, 1);
+    pOnder->addWidget(m_pAfstand);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(pSplitter, 1);
-    pLayout->addWidget(m_pBericht);
+    pLayout->addLayout(pOnder);
 
     // The presenter keys reach the console itself, whatever was clicked.
     for (QWidget* p : findChildren<QWidget*>())
@@ -370,4 +375,14 @@ void CPresentatieOverzicht::ToonBericht(const QString& strTekst)
 {
     m_strBericht = strTekst;
     m_pBericht->setText(QTime::currentTime().toString(QStringLiteral("HH:mm")) + QStringLiteral("  ") + strTekst);
+}
+
+void CPresentatieOverzicht::ToonAfstand(const QString& strTekst)
+{
+    m_pAfstand->setText(strTekst);
+}
+
+QString CPresentatieOverzicht::Afstand() const
+{
+    return m_pAfstand->text();
 }

@@ -33,6 +33,9 @@ public:
     QTreeWidget& ItemLijst() { return *m_pItems; }
     QTreeWidget& ProgrammaLijst() { return *m_pProgrammas; }
     const QString& Bericht() const;
+    // The phone remote's state, as the program describes it.
+    void ToonAfstand(const QString& strTekst);
+    QString Afstand() const;
     // The time since the show started, as the console shows it.
     QString Verstreken() const;
 
@@ -69,6 +72,7 @@ private:
     QSlider* m_pVolume;
     QTreeWidget* m_pProgrammas;
     QLabel* m_pBericht;
+    QLabel* m_pAfstand;
     QString m_strBericht;
     QElapsedTimer m_sindsStart;
     std::vector<const CDataItemPagina*> m_aVolgende; // compared, never followed

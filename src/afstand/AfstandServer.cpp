@@ -1,0 +1,672 @@
+#include "AfstandServer.h"
+
+#include "AfstandBericht.h"
+#include "HttpVerzoek.h"
+#include "Koppeling.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFutureWatcher>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTime>
+#include <QUrlQuery>
+#include <QWebSocket>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int nPoortPogingen = 20;
+constexpr int nMaxHttp = 32; // connections still sending their request
+constexpr int nHttpTijdMs = 10000;
+constexpr qsizetype nMaxKoppelInhoud = 1024;
+constexpr qint64 nMaxWachtrij = 1 << 20; // bytes waiting for a phone before frames are skipped
+constexpr qint64 nMaxAchterstandMs = 10000; // a phone that reads nothing this long is let go
+constexpr int nJpegKwaliteit = 80;
+constexpr int nLevendMs = 1000; // clock pages and the countdown: at most a picture a second
+constexpr double nBerichtenPerSeconde = 20; // a phone's commands beyond this are dropped
+constexpr double nMaxTegoed = 40;
+
+struct SStatischBestand {
+    const char* szPad;
+    const char* szBron;
+    const char* szType;
+};
+
+constexpr SStatischBestand aBestanden[] = {
+    { "/", ":/afstand/index.html", "text/html; charset=utf-8" },
+    { "/index.html", ":/afstand/index.html", "text/html; charset=utf-8" },
+    { "/app.js", ":/afstand/app.js", "text/javascript; charset=utf-8" },
+    { "/stijl.css", ":/afstand/stijl.css", "text/css; charset=utf-8" },
+};
+
+const char* StatusTekst(int nStatus)
+{
+    switch (nStatus) {
+    case 200:
+        return "OK";
+    case 400:
+        return "Bad Request";
+    case 403:
+        return "Forbidden";
+    case 404:
+        return "Not Found";
+    case 405:
+        return "Method Not Allowed";
+    case 413:
+        return "Payload Too Large";
+    case 429:
+        return "Too Many Requests";
+    case 431:
+        return "Request Header Fields Too Large";
+    case 503:
+        return "Service Unavailable";
+    default:
+        return "Error";
+    }
+}
+
+QByteArray Json(const QJsonObject& o)
+{
+    return QJsonDocument(o).toJson(QJsonDocument::Compact);
+}
+
+QByteArray StaatJson(const SAfstandStaat& staat, const QString& strKlok);
+
+// A short name for the paired phone, from its browser's description.
+QString ApparaatNaam(const QByteArray& agent)
+{
+    static constexpr const char* aNamen[][2] = { { "iPhone", "iPhone" }, { "iPad", "iPad" }, { "Android", "Android" },
+        { "Windows", "Windows" }, { "Macintosh", "Mac" }, { "Linux", "Linux" } };
+    for (const auto& naam : aNamen) {
+        if (agent.contains(naam[0]))
+            return QString::fromLatin1(naam[1]);
+    }
+    return QStringLiteral("Browser");
+}
+
+QByteArray JpegVan(const QImage& beeld)
+{
+    if (beeld.isNull())
+        return {};
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    beeld.save(&buffer, "JPEG", nJpegKwaliteit);
+    return data;
+}
+
+// A picture frame: its kind ('H' the page on show, 'V' the next page), the
+// key of the picture, then the JPEG.
+QByteArray Frame(char cSoort, quint64 nSleutel, const QByteArray& jpeg)
+{
+    QByteArray frame;
+    frame.reserve(9 + jpeg.size());
+    frame.append(cSoort);
+    for (int i = 7; i >= 0; --i)
+        frame.append(char((nSleutel >> (8 * i)) & 0xff));
+    frame.append(jpeg);
+    return frame;
+}
+
+// The time the UI thread spends in one of the server's turns.
+class CBeurt {
+public:
+    explicit CBeurt(qint64& nLangste)
+        : m_nLangste(nLangste)
+    {
+        m_tijd.start();
+    }
+    ~CBeurt() { m_nLangste = std::max(m_nLangste, m_tijd.nsecsElapsed()); }
+    CBeurt(const CBeurt&) = delete;
+    CBeurt& operator=(const CBeurt&) = delete;
+
+private:
+    qint64& m_nLangste;
+    QElapsedTimer m_tijd;
+};
+
+} // namespace
+
+struct CAfstandServer::STelefoon {
+    QWebSocket* pSocket = nullptr;
+    QByteArray hash; // of its token
+    int nBreedte = 0;
+    quint64 nVersieH = 0, nVersieV = 0; // the pictures it has
+    QByteArray laatsteStaat;
+    double dTegoed = nMaxTegoed;
+    qint64 nTegoedTijd = 0;
+    qint64 nAchterstandSinds = -1;
+};
+
+struct CAfstandServer::SBeeld {
+    quint64 nSleutel = ~quint64(0);
+    qint64 nTijd = 0;
+    quint64 nVersie = 0, nVersieV = 0;
+    QByteArray jpeg, volgend;
+    AfstandKlikvlak klikvlak;
+    QSize maat;
+    bool bBezig = false;
+};
+
+CAfstandServer::CAfstandServer(IAfstandDoel& doel, CKoppeling& koppeling, QObject* pOuder)
+    : QObject(pOuder)
+    , m_doel(doel)
+    , m_koppeling(koppeling)
+    , m_ws(QStringLiteral("Zerbantiko"), QWebSocketServer::NonSecureMode)
+{
+    m_tijd.start();
+    m_ws.setMaxPendingConnections(nMaxTelefoons);
+    connect(&m_ws, &QWebSocketServer::newConnection, this, &CAfstandServer::NieuweTelefoon);
+    connect(&m_koppeling, &CKoppeling::ingetrokken, this, &CAfstandServer::Ingetrokken);
+    m_seconde.setInterval(nLevendMs);
+    connect(&m_seconde, &QTimer::timeout, this, &CAfstandServer::Verstuur);
+}
+
+CAfstandServer::~CAfstandServer()
+{
+    Stop();
+}
+
+bool CAfstandServer::Start(const QHostAddress& adres, quint16 nPoort)
+{
+    Stop();
+    std::vector<QHostAddress> aAdressen { adres };
+    if (!adres.isLoopback())
+        aAdressen.push_back(QHostAddress(QHostAddress::LocalHost));
+    auto probeer = [&](quint16 n) {
+        for (const QHostAddress& a : aAdressen) {
+            auto* p = new QTcpServer(this);
+            if (!p->listen(a, n)) {
+                delete p;
+                Stop();
+                return false;
+            }
+            n = p->serverPort(); // the first's free port for the others too
+            connect(p, &QTcpServer::newConnection, this, [this, p] { NieuweVerbinding(*p); });
+            m_aLuisteraars.push_back(p);
+        }
+        m_nPoort = n;
+        return true;
+    };
+    bool bAan = false;
+    for (int i = 0; i < nPoortPogingen && !bAan && nPoort != 0; ++i)
+        bAan = nPoort + i <= 65535 && probeer(quint16(nPoort + i));
+    if (!bAan)
+        bAan = probeer(0);
+    if (bAan)
+        m_adres = adres;
+    emit toestandGewijzigd();
+    return bAan;
+}
+
+void CAfstandServer::Stop()
+{
+    const bool bWasAan = Aan();
+    for (QTcpServer* p : m_aLuisteraars)
+        delete p;
+    m_aLuisteraars.clear();
+    for (QTcpSocket* p : m_aHttp) {
+        p->disconnect(this);
+        p->abort();
+        p->deleteLater();
+    }
+    m_aHttp.clear();
+    for (auto& p : m_aTelefoons) {
+        p->pSocket->disconnect(this);
+        p->pSocket->abort();
+        p->pSocket->deleteLater();
+    }
+    m_aTelefoons.clear();
+    m_beelden.clear();
+    m_seconde.stop();
+    m_nPoort = 0;
+    if (bWasAan)
+        emit toestandGewijzigd();
+}
+
+QString CAfstandServer::Url() const
+{
+    if (!Aan())
+        return {};
+    return QStringLiteral("http://%1:%2/").arg(m_adres.toString()).arg(m_nPoort);
+}
+
+QString CAfstandServer::Beschrijving() const
+{
+    if (!Aan())
+        return QStringLiteral("uit");
+    const int n = AantalVerbonden();
+    return QStringLiteral("%1 · %2").arg(
+        Url(), n == 1 ? QStringLiteral("1 telefoon") : QStringLiteral("%1 telefoons").arg(n));
+}
+
+void CAfstandServer::NieuweVerbinding(QTcpServer& server)
+{
+    while (QTcpSocket* pSocket = server.nextPendingConnection()) {
+        if (int(m_aHttp.size()) >= nMaxHttp) {
+            pSocket->abort();
+            pSocket->deleteLater();
+            continue;
+        }
+        // A head longer than the limit stays in the kernel: nothing reads it.
+        pSocket->setReadBufferSize(nMaxKop + nMaxKoppelInhoud);
+        m_aHttp.push_back(pSocket);
+        connect(pSocket, &QTcpSocket::readyRead, this, [this, pSocket] { LeesHttp(pSocket); });
+        connect(pSocket, &QTcpSocket::disconnected, this, [this, pSocket] {
+            std::erase(m_aHttp, pSocket);
+            pSocket->deleteLater();
+        });
+        QTimer::singleShot(nHttpTijdMs, pSocket, [this, pSocket] {
+            if (std::find(m_aHttp.begin(), m_aHttp.end(), pSocket) != m_aHttp.end())
+                pSocket->abort();
+        });
+    }
+}
+
+void CAfstandServer::Antwoord(QTcpSocket* pSocket, int nStatus, const QByteArray& type, const QByteArray& inhoud)
+{
+    QByteArray kop = "HTTP/1.1 " + QByteArray::number(nStatus) + ' ' + StatusTekst(nStatus) + "\r\n";
+    kop += "Content-Type: " + type + "\r\nContent-Length: " + QByteArray::number(inhoud.size()) + "\r\n";
+    kop += "Cache-Control: no-store\r\nX-Content-Type-Options: nosniff\r\nReferrer-Policy: no-referrer\r\n";
+    kop += "Content-Security-Policy: default-src 'self'; img-src 'self' blob:; connect-src 'self' ws:; "
+           "frame-ancestors 'none'\r\n";
+    kop += "Connection: close\r\n\r\n";
+    // Nothing more is read from this connection: it ends once written.
+    pSocket->disconnect(this);
+    std::erase(m_aHttp, pSocket);
+    connect(pSocket, &QTcpSocket::disconnected, pSocket, &QObject::deleteLater);
+    pSocket->write(kop + inhoud);
+    pSocket->disconnectFromHost();
+}
+
+void CAfstandServer::LeesHttp(QTcpSocket* pSocket)
+{
+    CBeurt beurt(m_nLangsteBeurtNs);
+    const QByteArray data = pSocket->peek(pSocket->bytesAvailable());
+    SHttpVerzoek verzoek;
+    switch (LeesVerzoek(data, verzoek)) {
+    case SHttpVerzoek::Uitslag::Onvolledig:
+        return;
+    case SHttpVerzoek::Uitslag::TeGroot:
+        Antwoord(pSocket, 431, "text/plain", "Te groot\n");
+        return;
+    case SHttpVerzoek::Uitslag::Fout:
+        Antwoord(pSocket, 400, "text/plain", "Onbekend verzoek\n");
+        return;
+    case SHttpVerzoek::Uitslag::Klaar:
+        break;
+    }
+    if (verzoek.pad == "/ws") {
+        QByteArray fout;
+        if (!MagOpwaarderen(verzoek, fout)) {
+            Antwoord(pSocket, fout == "vol" ? 503 : 403, "text/plain", fout + '\n');
+            return;
+        }
+        // The handshake is still unread: the WebSocket server reads it.
+        pSocket->disconnect(this);
+        std::erase(m_aHttp, pSocket);
+        m_ws.handleConnection(pSocket);
+        return;
+    }
+    if (verzoek.pad == "/koppel" || verzoek.pad == "/controle") {
+        if (verzoek.methode != "POST") {
+            Antwoord(pSocket, 405, "text/plain", "Alleen POST\n");
+            return;
+        }
+        bool bGetal = false;
+        const qsizetype nLengte = verzoek.Kop("content-length").toLongLong(&bGetal);
+        if (!bGetal || nLengte < 0 || nLengte > nMaxKoppelInhoud) {
+            Antwoord(pSocket, 413, "text/plain", "Te groot\n");
+            return;
+        }
+        if (data.size() < verzoek.nKopLengte + nLengte)
+            return; // the rest of the body is on its way
+        const QByteArray inhoud = data.mid(verzoek.nKopLengte, nLengte);
+        if (verzoek.pad == "/koppel") {
+            Koppel(pSocket, inhoud, verzoek.Kop("user-agent"));
+        } else {
+            // Whether a phone's token still opens the remote: it tells no more
+            // than a refused WebSocket does, in a way the page can read.
+            const QByteArray token
+                = QJsonDocument::fromJson(inhoud).object().value(QLatin1String("token")).toString().toLatin1();
+            const bool bGeldig = m_koppeling.Geldig(token);
+            Antwoord(pSocket, bGeldig ? 200 : 403, "application/json", Json({ { "gekoppeld", bGeldig } }));
+        }
+        return;
+    }
+    if (verzoek.methode != "GET" && verzoek.methode != "HEAD") {
+        Antwoord(pSocket, 405, "text/plain", "Alleen GET\n");
+        return;
+    }
+    for (const SStatischBestand& b : aBestanden) {
+        if (verzoek.pad == b.szPad) {
+            QFile f(QString::fromLatin1(b.szBron));
+            f.open(QIODevice::ReadOnly);
+            Antwoord(pSocket, 200, b.szType, verzoek.methode == "HEAD" ? QByteArray() : f.readAll());
+            return;
+        }
+    }
+    Antwoord(pSocket, 404, "text/plain", "Niet gevonden\n");
+}
+
+bool CAfstandServer::MagOpwaarderen(const SHttpVerzoek& verzoek, QByteArray& fout) const
+{
+    // The page's own origin only: the address the phone asked for.
+    const QByteArray host = verzoek.Kop("host");
+    if (host.isEmpty() || verzoek.Kop("origin") != "http://" + host) {
+        fout = "Verkeerde herkomst";
+        return false;
+    }
+    if (!m_koppeling.Geldig(verzoek.QueryWaarde("token"))) {
+        fout = "Niet gekoppeld";
+        return false;
+    }
+    if (AantalVerbonden() >= nMaxTelefoons) {
+        fout = "vol";
+        return false;
+    }
+    return true;
+}
+
+void CAfstandServer::Koppel(QTcpSocket* pSocket, const QByteArray& inhoud, const QByteArray& agent)
+{
+    const QJsonObject o = QJsonDocument::fromJson(inhoud).object();
+    const QByteArray code = o.value(QLatin1String("code")).toString().toLatin1();
+    const CKoppeling::SPoging poging = m_koppeling.Koppel(code,
+        QStringLiteral("%1, %2").arg(ApparaatNaam(agent), QTime::currentTime().toString(QStringLiteral("HH:mm"))));
+    switch (poging.uitslag) {
+    case CKoppeling::Uitslag::Gekoppeld:
+        Antwoord(pSocket, 200, "application/json", Json({ { "token", QString::fromLatin1(poging.token) } }));
+        break;
+    case CKoppeling::Uitslag::FouteCode:
+        Antwoord(pSocket, 403, "application/json", Json({ { "fout", QStringLiteral("Verkeerde code.") } }));
+        break;
+    case CKoppeling::Uitslag::Vergrendeld:
+        Antwoord(pSocket, 429, "application/json",
+            Json({ { "fout",
+                QStringLiteral("Te veel verkeerde codes. Probeer het over %1 seconden opnieuw.")
+                    .arg(m_koppeling.SlotSeconden()) } }));
+        break;
+    }
+}
+
+void CAfstandServer::NieuweTelefoon()
+{
+    while (QWebSocket* pSocket = m_ws.nextPendingConnection()) {
+        const QByteArray token = QUrlQuery(pSocket->requestUrl()).queryItemValue(QStringLiteral("token")).toLatin1();
+        if (!m_koppeling.Geldig(token) || AantalVerbonden() >= nMaxTelefoons) {
+            pSocket->abort();
+            pSocket->deleteLater();
+            continue;
+        }
+        pSocket->setMaxAllowedIncomingFrameSize(nMaxBericht);
+        pSocket->setMaxAllowedIncomingMessageSize(nMaxBericht);
+        auto p = std::make_unique<STelefoon>();
+        p->pSocket = pSocket;
+        p->hash = CKoppeling::Hash(token);
+        p->nTegoedTijd = m_tijd.elapsed();
+        m_aTelefoons.push_back(std::move(p));
+        connect(pSocket, &QWebSocket::textMessageReceived, this,
+            [this, pSocket](const QString& strTekst) { Bericht(pSocket, strTekst); });
+        connect(pSocket, &QWebSocket::binaryMessageReceived, this,
+            [pSocket] { pSocket->close(QWebSocketProtocol::CloseCodeDatatypeNotSupported); });
+        connect(pSocket, &QWebSocket::disconnected, this, [this, pSocket] { Verwijder(pSocket); });
+        if (!m_seconde.isActive())
+            m_seconde.start();
+        emit toestandGewijzigd();
+    }
+    Verstuur();
+}
+
+CAfstandServer::STelefoon* CAfstandServer::Zoek(QWebSocket* pSocket)
+{
+    for (auto& p : m_aTelefoons) {
+        if (p->pSocket == pSocket)
+            return p.get();
+    }
+    return nullptr;
+}
+
+void CAfstandServer::Verwijder(QWebSocket* pSocket)
+{
+    const auto n = std::erase_if(m_aTelefoons, [pSocket](const auto& p) { return p->pSocket == pSocket; });
+    pSocket->disconnect(this);
+    pSocket->deleteLater();
+    if (m_aTelefoons.empty())
+        m_seconde.stop();
+    if (n)
+        emit toestandGewijzigd();
+}
+
+void CAfstandServer::Ingetrokken(const QByteArray& hash)
+{
+    std::vector<QWebSocket*> a;
+    for (auto& p : m_aTelefoons) {
+        if (p->hash == hash)
+            a.push_back(p->pSocket);
+    }
+    for (QWebSocket* p : a) {
+        p->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("Ontkoppeld"));
+        Verwijder(p);
+    }
+}
+
+void CAfstandServer::Bericht(QWebSocket* pSocket, const QString& strTekst)
+{
+    CBeurt beurt(m_nLangsteBeurtNs);
+    STelefoon* pTelefoon = Zoek(pSocket);
+    if (!pTelefoon)
+        return;
+    // A flood is dropped, not queued: the show must not run behind the phone.
+    const qint64 nNu = m_tijd.elapsed();
+    pTelefoon->dTegoed = std::min(
+        nMaxTegoed, pTelefoon->dTegoed + double(nNu - pTelefoon->nTegoedTijd) * nBerichtenPerSeconde / 1000.0);
+    pTelefoon->nTegoedTijd = nNu;
+    if (pTelefoon->dTegoed < 1)
+        return;
+    pTelefoon->dTegoed -= 1;
+    const std::optional<SAfstandBericht> bericht = LeesBericht(strTekst.toUtf8());
+    if (!bericht) {
+        pSocket->close(QWebSocketProtocol::CloseCodeProtocolError, QStringLiteral("Onbekend bericht"));
+        return;
+    }
+    Voer(*pTelefoon, *bericht);
+}
+
+void CAfstandServer::Voer(STelefoon& telefoon, const SAfstandBericht& bericht)
+{
+    using Soort = SAfstandBericht::Soort;
+    const auto eenvoudig = [&](SAfstandOpdracht::Soort soort) { m_doel.Voer({ soort, -1 }); };
+    switch (bericht.soort) {
+    case Soort::Ping:
+        Verzend(telefoon, Json({ { "t", QStringLiteral("pong") } }), false);
+        return;
+    case Soort::Maat:
+        telefoon.nBreedte = bericht.nBreedte;
+        telefoon.nVersieH = telefoon.nVersieV = 0;
+        break;
+    case Soort::Vorige:
+        eenvoudig(SAfstandOpdracht::Soort::Vorige);
+        break;
+    case Soort::Volgende:
+        eenvoudig(SAfstandOpdracht::Soort::Volgende);
+        break;
+    case Soort::Terug:
+        eenvoudig(SAfstandOpdracht::Soort::Terug);
+        break;
+    case Soort::Gong:
+        eenvoudig(SAfstandOpdracht::Soort::Gong);
+        break;
+    case Soort::StopGeluid:
+        eenvoudig(SAfstandOpdracht::Soort::StopGeluid);
+        break;
+    case Soort::Item: {
+        // Only an item the phone saw listed for the page now on show.
+        const SAfstandStaat staat = m_doel.Staat();
+        if (bericht.nSleutel != staat.nBeeldSleutel)
+            break;
+        const bool bGenoemd = std::any_of(
+            staat.aItems.begin(), staat.aItems.end(), [&](const auto& item) { return item.first == bericht.nItem; });
+        if (bGenoemd)
+            m_doel.Voer({ SAfstandOpdracht::Soort::Item, bericht.nItem });
+        break;
+    }
+    case Soort::Tik: {
+        // The item under the finger on the picture the phone shows, by that
+        // picture's own hit table; a tap on an older picture does nothing.
+        const SAfstandStaat staat = m_doel.Staat();
+        if (bericht.nSleutel != staat.nBeeldSleutel)
+            break;
+        if (staat.bViewer) {
+            eenvoudig(SAfstandOpdracht::Soort::SluitViewer);
+            break;
+        }
+        const auto it = m_beelden.find(telefoon.nBreedte);
+        if (it == m_beelden.end() || it->second.nSleutel != bericht.nSleutel)
+            break;
+        const SBeeld& beeld = it->second;
+        const QPoint pt(int(bericht.dX * beeld.maat.width()), int(bericht.dY * beeld.maat.height()));
+        for (const auto& [nItem, rect] : beeld.klikvlak) {
+            if (rect.contains(pt)) {
+                m_doel.Voer({ SAfstandOpdracht::Soort::Item, nItem });
+                break;
+            }
+        }
+        break;
+    }
+    }
+    Verstuur();
+}
+
+namespace {
+
+QByteArray StaatJson(const SAfstandStaat& staat, const QString& strKlok)
+{
+    QJsonArray aItems;
+    for (const auto& [nIndex, strNaam] : staat.aItems)
+        aItems.append(QJsonObject { { "i", nIndex }, { "naam", strNaam } });
+    QJsonObject o { { "t", QStringLiteral("staat") }, { "loopt", staat.bLoopt }, { "pagina", staat.strPagina },
+        { "volgende", staat.strVolgende }, { "items", aItems }, { "s", double(staat.nBeeldSleutel) },
+        { "klok", strKlok } };
+    if (staat.bViewer)
+        o.insert(QLatin1String("viewer"), QJsonObject { { "over", staat.nViewerOver } });
+    if (staat.bGeluid) {
+        o.insert(QLatin1String("geluid"),
+            QJsonObject { { "positie", staat.dPositie }, { "lengte", staat.dLengte }, { "pauze", staat.bPauze } });
+    }
+    return Json(o);
+}
+
+} // namespace
+
+void CAfstandServer::Gewijzigd()
+{
+    if (!m_aTelefoons.empty())
+        Verstuur();
+}
+
+void CAfstandServer::Verstuur()
+{
+    CBeurt beurt(m_nLangsteBeurtNs);
+    if (m_aTelefoons.empty())
+        return;
+    const SAfstandStaat staat = m_doel.Staat();
+    const QByteArray json = StaatJson(staat, QTime::currentTime().toString(QStringLiteral("HH:mm")));
+    const qint64 nNu = m_tijd.elapsed();
+    std::vector<QWebSocket*> aTeTraag;
+    for (auto& p : m_aTelefoons) {
+        STelefoon& telefoon = *p;
+        if (telefoon.laatsteStaat != json && Verzend(telefoon, json, false))
+            telefoon.laatsteStaat = json;
+        if (telefoon.nBreedte == 0)
+            continue;
+        SBeeld& beeld = m_beelden[telefoon.nBreedte];
+        const bool bVerouderd
+            = beeld.nSleutel != staat.nBeeldSleutel || (staat.bLevend && nNu - beeld.nTijd >= nLevendMs);
+        if (bVerouderd && staat.bLoopt)
+            MaakBeeld(telefoon.nBreedte, beeld, staat);
+        if (beeld.nSleutel == staat.nBeeldSleutel && !beeld.jpeg.isEmpty()) {
+            if (telefoon.nVersieH != beeld.nVersie && Verzend(telefoon, Frame('H', beeld.nSleutel, beeld.jpeg), true))
+                telefoon.nVersieH = beeld.nVersie;
+            if (telefoon.nVersieV != beeld.nVersieV
+                && Verzend(telefoon, Frame('V', beeld.nSleutel, beeld.volgend), true))
+                telefoon.nVersieV = beeld.nVersieV;
+        }
+        // A phone that has read nothing for long is let go, its queue with it.
+        if (telefoon.pSocket->bytesToWrite() <= nMaxWachtrij)
+            telefoon.nAchterstandSinds = -1;
+        else if (telefoon.nAchterstandSinds < 0)
+            telefoon.nAchterstandSinds = nNu;
+        else if (nNu - telefoon.nAchterstandSinds > nMaxAchterstandMs)
+            aTeTraag.push_back(telefoon.pSocket);
+    }
+    for (QWebSocket* p : aTeTraag) {
+        p->abort();
+        Verwijder(p);
+    }
+    // Pictures of widths no phone shows any more are dropped.
+    std::erase_if(m_beelden, [this](const auto& b) {
+        return !b.second.bBezig && std::none_of(m_aTelefoons.begin(), m_aTelefoons.end(), [&](const auto& p) {
+            return p->nBreedte == b.first;
+        });
+    });
+}
+
+void CAfstandServer::MaakBeeld(int nBreedte, SBeeld& beeld, const SAfstandStaat& staat)
+{
+    if (beeld.bBezig)
+        return; // the next turn after it is done makes the newer one
+    // Drawn here, where the project lives; encoded on a worker.
+    AfstandKlikvlak klikvlak;
+    const QImage huidig = m_doel.Beeld(nBreedte, klikvlak);
+    const bool bNieuwePagina = beeld.nSleutel != staat.nBeeldSleutel;
+    const QImage volgend = bNieuwePagina ? m_doel.VolgendBeeld(nBreedte) : QImage();
+    beeld.bBezig = true;
+    const quint64 nSleutel = staat.nBeeldSleutel;
+    auto* pWachter = new QFutureWatcher<std::pair<QByteArray, QByteArray>>(this);
+    connect(pWachter, &QFutureWatcherBase::finished, this,
+        [this, pWachter, nBreedte, nSleutel, bNieuwePagina, klikvlak, maat = huidig.size()] {
+            pWachter->deleteLater();
+            const auto it = m_beelden.find(nBreedte);
+            if (it == m_beelden.end())
+                return;
+            SBeeld& b = it->second;
+            b.bBezig = false;
+            const auto [jpegH, jpegV] = pWachter->result();
+            b.jpeg = jpegH;
+            b.nSleutel = nSleutel;
+            b.nTijd = m_tijd.elapsed();
+            b.klikvlak = klikvlak;
+            b.maat = maat;
+            ++b.nVersie;
+            if (bNieuwePagina) {
+                b.volgend = jpegV;
+                ++b.nVersieV;
+            }
+            m_nGemaakteBeelden += bNieuwePagina && !jpegV.isEmpty() ? 2 : 1;
+            Verstuur();
+        });
+    pWachter->setFuture(QtConcurrent::run([huidig, volgend] {
+        return std::pair { JpegVan(huidig), JpegVan(volgend) };
+    }));
+}
+
+bool CAfstandServer::Verzend(STelefoon& telefoon, const QByteArray& data, bool bBinair)
+{
+    // A phone behind on reading gets no more until it catches up; what it
+    // missed it gets whole when it does.
+    if (telefoon.pSocket->bytesToWrite() > nMaxWachtrij)
+        return false;
+    if (bBinair)
+        telefoon.pSocket->sendBinaryMessage(data);
+    else
+        telefoon.pSocket->sendTextMessage(QString::fromUtf8(data));
+    return true;
+}
