@@ -117,6 +117,8 @@
     $('klok').textContent = s.klok;
     $('pagina').textContent = s.loopt ? s.pagina : 'Geen presentatie';
     $('geenshow').hidden = s.loopt;
+    // Until its picture comes, the page's old picture is shown dimmed.
+    $('huidig').classList.toggle('oud', s.s !== beeldSleutel);
     $('huidig').hidden = !s.loopt;
     const items = $('items');
     items.replaceChildren();
@@ -157,7 +159,10 @@
     if (urls[soort]) URL.revokeObjectURL(urls[soort]);
     urls[soort] = buffer.byteLength > 9 ? URL.createObjectURL(new Blob([buffer.slice(9)], { type: 'image/jpeg' })) : '';
     if (urls[soort]) img.src = urls[soort]; else img.removeAttribute('src');
-    if (soort === 'H') beeldSleutel = sleutel;
+    if (soort === 'H') {
+      beeldSleutel = sleutel;
+      img.classList.toggle('oud', !staat || staat.s !== sleutel);
+    }
   }
 
   $('huidig').addEventListener('click', (e) => {
