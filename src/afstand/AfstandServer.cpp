@@ -165,6 +165,9 @@ CAfstandServer::CAfstandServer(IAfstandDoel& doel, CKoppeling& koppeling, QObjec
     m_ws.setMaxPendingConnections(nMaxTelefoons);
     connect(&m_ws, &QWebSocketServer::newConnection, this, &CAfstandServer::NieuweTelefoon);
     connect(&m_koppeling, &CKoppeling::ingetrokken, this, &CAfstandServer::Ingetrokken);
+    // One thread draws for every phone, and keeps its scaled pictures.
+    m_tekenaar.setMaxThreadCount(1);
+    m_tekenaar.setExpiryTimeout(-1);
     m_seconde.setInterval(nLevendMs);
     connect(&m_seconde, &QTimer::timeout, this, &CAfstandServer::Verstuur);
 }
@@ -578,6 +581,7 @@ void CAfstandServer::Verstuur()
     if (m_aTelefoons.empty())
         return;
     const SAfstandStaat staat = m_doel.Staat();
+    m_pOpname.reset(); // taken again when a picture is needed
     const QByteArray json = StaatJson(staat, QTime::currentTime().toString(QStringLiteral("HH:mm")));
     const qint64 nNu = m_tijd.elapsed();
     std::vector<QWebSocket*> aTeTraag;
@@ -611,6 +615,7 @@ void CAfstandServer::Verstuur()
         p->abort();
         Verwijder(p);
     }
+    m_pOpname.reset();
     // Pictures of widths no phone shows any more are dropped.
     std::erase_if(m_beelden, [this](const auto& b) {
         return !b.second.bBezig && std::none_of(m_aTelefoons.begin(), m_aTelefoons.end(), [&](const auto& p) {
@@ -622,40 +627,59 @@ void CAfstandServer::Verstuur()
 void CAfstandServer::MaakBeeld(int nBreedte, SBeeld& beeld, const SAfstandStaat& staat)
 {
     if (beeld.bBezig)
-        return; // the next turn after it is done makes the newer one
-    // Drawn here, where the project lives; encoded on a worker.
-    AfstandKlikvlak klikvlak;
-    const QImage huidig = m_doel.Beeld(nBreedte, klikvlak);
-    const bool bNieuwePagina = beeld.nSleutel != staat.nBeeldSleutel;
-    const QImage volgend = bNieuwePagina ? m_doel.VolgendBeeld(nBreedte) : QImage();
+        return; // the turn after it is done makes the newer one
+    if (!m_pOpname)
+        m_pOpname = m_doel.Opname(Breedtes());
     beeld.bBezig = true;
     const quint64 nSleutel = staat.nBeeldSleutel;
-    auto* pWachter = new QFutureWatcher<std::pair<QByteArray, QByteArray>>(this);
-    connect(pWachter, &QFutureWatcherBase::finished, this,
-        [this, pWachter, nBreedte, nSleutel, bNieuwePagina, klikvlak, maat = huidig.size()] {
-            pWachter->deleteLater();
-            const auto it = m_beelden.find(nBreedte);
-            if (it == m_beelden.end())
-                return;
-            SBeeld& b = it->second;
-            b.bBezig = false;
-            const auto [jpegH, jpegV] = pWachter->result();
-            b.jpeg = jpegH;
-            b.nSleutel = nSleutel;
-            b.nTijd = m_tijd.elapsed();
-            b.klikvlak = klikvlak;
-            b.maat = maat;
-            ++b.nVersie;
-            if (bNieuwePagina) {
-                b.volgend = jpegV;
-                ++b.nVersieV;
-            }
-            m_nGemaakteBeelden += bNieuwePagina && !jpegV.isEmpty() ? 2 : 1;
-            Verstuur();
-        });
-    pWachter->setFuture(QtConcurrent::run([huidig, volgend] {
-        return std::pair { JpegVan(huidig), JpegVan(volgend) };
+    const bool bNieuwePagina = beeld.nSleutel != nSleutel;
+    struct SGemaakt {
+        QByteArray jpeg, volgend;
+        AfstandKlikvlak klikvlak;
+        QSize maat;
+    };
+    auto* pWachter = new QFutureWatcher<SGemaakt>(this);
+    connect(pWachter, &QFutureWatcherBase::finished, this, [this, pWachter, nBreedte, nSleutel, bNieuwePagina] {
+        pWachter->deleteLater();
+        const auto it = m_beelden.find(nBreedte);
+        if (it == m_beelden.end())
+            return;
+        SBeeld& b = it->second;
+        b.bBezig = false;
+        SGemaakt gemaakt = pWachter->result();
+        b.jpeg = std::move(gemaakt.jpeg);
+        b.nSleutel = nSleutel;
+        b.nTijd = m_tijd.elapsed();
+        b.klikvlak = std::move(gemaakt.klikvlak);
+        b.maat = gemaakt.maat;
+        ++b.nVersie;
+        if (bNieuwePagina) {
+            b.volgend = std::move(gemaakt.volgend);
+            ++b.nVersieV;
+        }
+        m_nGemaakteBeelden += bNieuwePagina && !b.volgend.isEmpty() ? 2 : 1;
+        Verstuur();
+    });
+    // Drawn and encoded on the remote's own thread.
+    pWachter->setFuture(QtConcurrent::run(&m_tekenaar, [pOpname = m_pOpname, nBreedte, bNieuwePagina] {
+        SGemaakt gemaakt;
+        const QImage huidig = pOpname->Huidig(nBreedte, gemaakt.klikvlak);
+        gemaakt.maat = huidig.size();
+        gemaakt.jpeg = JpegVan(huidig);
+        if (bNieuwePagina)
+            gemaakt.volgend = JpegVan(pOpname->Volgend(nBreedte));
+        return gemaakt;
     }));
+}
+
+std::vector<int> CAfstandServer::Breedtes() const
+{
+    std::vector<int> a;
+    for (const auto& p : m_aTelefoons) {
+        if (p->nBreedte > 0 && std::find(a.begin(), a.end(), p->nBreedte) == a.end())
+            a.push_back(p->nBreedte);
+    }
+    return a;
 }
 
 bool CAfstandServer::Verzend(STelefoon& telefoon, const QByteArray& data, bool bBinair)

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QHostAddress>
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 #include <QWebSocketServer>
 
@@ -72,6 +73,7 @@ private:
     void Voer(STelefoon& telefoon, const SAfstandBericht& bericht);
     void Verstuur();
     void MaakBeeld(int nBreedte, SBeeld& beeld, const SAfstandStaat& staat);
+    std::vector<int> Breedtes() const;
     bool Verzend(STelefoon& telefoon, const QByteArray& data, bool bBinair);
     STelefoon* Zoek(QWebSocket* pSocket);
     void Verwijder(QWebSocket* pSocket);
@@ -90,5 +92,6 @@ private:
     QElapsedTimer m_tijd;
     int m_nGemaakteBeelden = 0;
     qint64 m_nLangsteBeurtNs = 0;
-    std::shared_ptr<bool> m_pLeeft; // workers' results for a server that is gone are dropped
+    std::shared_ptr<IAfstandTekening> m_pOpname; // of this turn
+    QThreadPool m_tekenaar;
 };

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -38,16 +39,26 @@ struct SAfstandStaat {
 // The item rectangles of one picture, by item index, in its pixels.
 using AfstandKlikvlak = std::vector<std::pair<int, QRect>>;
 
+// The pictures of one moment of the show, taken on the UI thread and drawn
+// afterwards on the remote's own drawing thread, so that the UI thread
+// spends next to nothing on the phones' pictures.
+class IAfstandTekening {
+public:
+    virtual ~IAfstandTekening() = default;
+    // The page on show (or the viewer) at a width, in the projector's
+    // proportions, with the clickable items' rectangles at that size.
+    virtual QImage Huidig(int nBreedte, AfstandKlikvlak& klikvlak) = 0;
+    // The page that "Volgende" would show; null when none.
+    virtual QImage Volgend(int nBreedte) = 0;
+};
+
 // The show as the remote server sees it, implemented over the show's control
 // object. All calls come on the UI thread.
 class IAfstandDoel {
 public:
     virtual ~IAfstandDoel() = default;
     virtual SAfstandStaat Staat() const = 0;
-    // The page on show (or the viewer) at a width, in the projector's
-    // proportions, with the clickable items' rectangles at that size.
-    virtual QImage Beeld(int nBreedte, AfstandKlikvlak& klikvlak) = 0;
-    // The page that "Volgende" would show, at a width; null when none.
-    virtual QImage VolgendBeeld(int nBreedte) = 0;
+    // What the pictures at these widths need, as the show is now.
+    virtual std::shared_ptr<IAfstandTekening> Opname(const std::vector<int>& aBreedtes) = 0;
     virtual void Voer(const SAfstandOpdracht& opdracht) = 0;
 };

@@ -2,7 +2,10 @@
 
 #include "afstand/AfstandServer.h"
 #include "model/DataItemPagina.h"
+#include "model/DataItemProject.h"
 #include "model/ZerbantikoDoc.h"
+#include "render/GeschaaldeAfbeeldingen.h"
+#include "render/PaginaTekenaar.h"
 #include "render/TekstVelden.h"
 #include "show/Monitors.h"
 #include "show/ShowBesturing.h"
@@ -10,8 +13,8 @@
 CShowAfstand::CShowAfstand(CZerbantikoDoc& doc, const IKlok& klok, CShowBesturing& besturing, QObject* pOuder)
     : QObject(pOuder)
     , m_doc(doc)
+    , m_klok(klok)
     , m_besturing(besturing)
-    , m_tekenaar(CPaginaTekenaar::Variant::Presentatie, klok)
 {
     connect(&m_besturing, &CShowBesturing::gewijzigd, this, [this] {
         if (m_pServer)
@@ -55,13 +58,83 @@ SAfstandStaat CShowAfstand::Staat() const
     return staat;
 }
 
-QSize CShowAfstand::Maat(int nBreedte) const
+namespace {
+
+constexpr qint64 nGeschaaldGrens = 24ll * 1024 * 1024; // the remote thread's scaled pictures
+
+QSize Maat(const CRect& monitor, int nBreedte)
 {
     // In the projector's proportions.
-    const CRect monitor = KiesMonitor(m_doc.m_project).GeefRechthoek();
     const int nHoogte = monitor.Width() > 0 ? int(qint64(nBreedte) * monitor.Height() / monitor.Width()) : 0;
     return { nBreedte, std::max(1, nHoogte) };
 }
+
+// Copies of the page on show and the next one, with the project's settings
+// the indicator needs; drawn on the remote's thread, never touching the
+// document the UI thread edits.
+class CShowTekening : public IAfstandTekening {
+public:
+    CShowTekening(const IKlok& klok)
+        : m_klok(klok)
+    {
+    }
+
+    QImage Huidig(int nBreedte, AfstandKlikvlak& klikvlak) override
+    {
+        klikvlak.clear();
+        if (m_bViewer) {
+            const auto it = m_viewer.find(nBreedte);
+            return it == m_viewer.end() ? QImage() : it->second;
+        }
+        auto* pPagina = static_cast<CDataItemPagina*>(m_pPagina.get());
+        if (!pPagina)
+            return {};
+        CPaginaTekenaar tekenaar = Tekenaar();
+        QImage beeld(Maat(m_monitor, nBreedte), QImage::Format_RGB32);
+        tekenaar.DrawPage(beeld, *pPagina);
+        tekenaar.DrawSelectionIndicator(beeld, *pPagina, *m_pProject);
+        const std::vector<CRect>& aRects = tekenaar.ItemRechthoeken();
+        const int n = std::min(pPagina->AantalKinderen(), int(aRects.size()));
+        for (int i = 0; i < n; ++i) {
+            const CRect& r = aRects[size_t(i)];
+            if (pPagina->GetKind(i)->m_bKlikbaar)
+                klikvlak.push_back({ i, QRect(r.left, r.top, r.Width(), r.Height()) });
+        }
+        return beeld;
+    }
+
+    QImage Volgend(int nBreedte) override
+    {
+        auto* pVolgende = static_cast<CDataItemPagina*>(m_pVolgende.get());
+        if (!pVolgende)
+            return {};
+        CPaginaTekenaar tekenaar = Tekenaar();
+        QImage beeld(Maat(m_monitor, nBreedte), QImage::Format_RGB32);
+        tekenaar.DrawPage(beeld, *pVolgende);
+        return beeld;
+    }
+
+    std::unique_ptr<CDataItemBasis> m_pPagina, m_pVolgende;
+    std::unique_ptr<CDataItemProject> m_pProject;
+    CRect m_monitor;
+    QString m_strProjectNaam;
+    bool m_bViewer = false;
+    std::map<int, QImage> m_viewer;
+
+private:
+    // A composer per picture: its fonts are keyed by the copies' elements.
+    CPaginaTekenaar Tekenaar() const
+    {
+        CGeschaaldeAfbeeldingen::Instance().ZetGrens(nGeschaaldGrens);
+        CPaginaTekenaar tekenaar(CPaginaTekenaar::Variant::Presentatie, m_klok);
+        tekenaar.SetProjectNaam(m_strProjectNaam);
+        return tekenaar;
+    }
+
+    const IKlok& m_klok;
+};
+
+} // namespace
 
 CDataItemPagina* CShowAfstand::VolgendePagina() const
 {
@@ -69,39 +142,27 @@ CDataItemPagina* CShowAfstand::VolgendePagina() const
     return p ? dynamic_cast<CDataItemPagina*>(m_doc.m_project.GetKind(p->m_nIndex + 1)) : nullptr;
 }
 
-QImage CShowAfstand::Beeld(int nBreedte, AfstandKlikvlak& klikvlak)
+std::shared_ptr<IAfstandTekening> CShowAfstand::Opname(const std::vector<int>& aBreedtes)
 {
-    klikvlak.clear();
-    const QSize maat = Maat(nBreedte);
+    auto pTekening = std::make_shared<CShowTekening>(m_klok);
     if (!m_besturing.Loopt())
-        return {};
-    if (m_besturing.ViewerOpen())
-        return m_besturing.ViewerBeeld(maat);
-    CDataItemPagina* pPagina = m_besturing.Pagina();
-    if (!pPagina)
-        return {};
-    QImage beeld(maat, QImage::Format_RGB32);
-    m_tekenaar.SetProjectNaam(m_besturing.ProjectNaam());
-    m_tekenaar.DrawPage(beeld, *pPagina);
-    m_tekenaar.DrawSelectionIndicator(beeld, *pPagina, m_doc.m_project);
-    const std::vector<CRect>& aRects = m_tekenaar.ItemRechthoeken();
-    const int n = std::min(pPagina->AantalKinderen(), int(aRects.size()));
-    for (int i = 0; i < n; ++i) {
-        const CRect& r = aRects[size_t(i)];
-        if (pPagina->GetKind(i)->m_bKlikbaar)
-            klikvlak.push_back({ i, QRect(r.left, r.top, r.Width(), r.Height()) });
+        return pTekening;
+    pTekening->m_monitor = KiesMonitor(m_doc.m_project).GeefRechthoek();
+    if (m_besturing.ViewerOpen()) {
+        // The viewer draws itself; its scaled picture is kept per size.
+        pTekening->m_bViewer = true;
+        for (int nBreedte : aBreedtes)
+            pTekening->m_viewer[nBreedte] = m_besturing.ViewerBeeld(Maat(pTekening->m_monitor, nBreedte));
+        return pTekening;
     }
-    return beeld;
-}
-
-QImage CShowAfstand::VolgendBeeld(int nBreedte)
-{
-    CDataItemPagina* pVolgende = m_besturing.Loopt() ? VolgendePagina() : nullptr;
-    if (!pVolgende)
-        return {};
-    QImage beeld(Maat(nBreedte), QImage::Format_RGB32);
-    m_tekenaar.DrawPage(beeld, *pVolgende);
-    return beeld;
+    pTekening->m_strProjectNaam = m_besturing.ProjectNaam();
+    if (const CDataItemPagina* p = m_besturing.Pagina())
+        pTekening->m_pPagina = p->Clone();
+    if (const CDataItemPagina* p = VolgendePagina())
+        pTekening->m_pVolgende = p->Clone();
+    pTekening->m_pProject = std::make_unique<CDataItemProject>();
+    pTekening->m_pProject->CopyValues(m_doc.m_project);
+    return pTekening;
 }
 
 void CShowAfstand::Voer(const SAfstandOpdracht& opdracht)

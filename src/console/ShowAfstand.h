@@ -1,7 +1,6 @@
 #pragma once
 
 #include "afstand/IAfstandDoel.h"
-#include "render/PaginaTekenaar.h"
 
 #include <QObject>
 
@@ -11,10 +10,11 @@ class CShowBesturing;
 class CZerbantikoDoc;
 class IKlok;
 
-// The running show as the phone remote sees it: its state, pictures drawn by
-// a composer of the remote's own (its own fonts, sizes and hit tables), and
-// the remote's commands given to the show's control object, which takes them
-// as it takes the presenter's keys and clicks.
+// The running show as the phone remote sees it: its state, its pictures as
+// copies of the pages drawn by composers of the remote's own on the remote's
+// thread (their own fonts, sizes, hit tables and scaled pictures), and the
+// remote's commands given to the show's control object, which takes them as
+// it takes the presenter's keys and clicks.
 class CShowAfstand : public QObject, public IAfstandDoel {
     Q_OBJECT
 
@@ -25,17 +25,15 @@ public:
     void ZetServer(CAfstandServer* pServer);
 
     SAfstandStaat Staat() const override;
-    QImage Beeld(int nBreedte, AfstandKlikvlak& klikvlak) override;
-    QImage VolgendBeeld(int nBreedte) override;
+    std::shared_ptr<IAfstandTekening> Opname(const std::vector<int>& aBreedtes) override;
     void Voer(const SAfstandOpdracht& opdracht) override;
 
 private:
-    QSize Maat(int nBreedte) const;
     CDataItemPagina* VolgendePagina() const;
 
     CZerbantikoDoc& m_doc;
+    const IKlok& m_klok;
     CShowBesturing& m_besturing;
-    CPaginaTekenaar m_tekenaar;
     CAfstandServer* m_pServer = nullptr;
     // What the picture shows other than with time; compared, never followed.
     struct SBeeldInhoud {

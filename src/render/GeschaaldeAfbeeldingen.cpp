@@ -46,7 +46,9 @@ CGeschaaldeAfbeeldingen::CGeschaaldeAfbeeldingen()
 
 CGeschaaldeAfbeeldingen& CGeschaaldeAfbeeldingen::Instance()
 {
-    static CGeschaaldeAfbeeldingen cache;
+    // One per thread: the UI thread's for the windows, and one for any
+    // thread that draws pages of its own (the phone remote's).
+    static thread_local CGeschaaldeAfbeeldingen cache;
     return cache;
 }
 

@@ -16,7 +16,10 @@
 // scaled part is made once and kept while it is in use.
 class CGeschaaldeAfbeeldingen {
 public:
+    // The calling thread's.
     static CGeschaaldeAfbeeldingen& Instance();
+    // At most this many bytes of scaled copies kept.
+    void ZetGrens(qint64 nBytes) { m_cache.ZetMaxBytes(nBytes); }
 
     // A colour layer mixed into a scaled copy.
     struct SLaag {

@@ -43,6 +43,12 @@ public:
         return m_lijst.front().waarde;
     }
 
+    void ZetMaxBytes(qint64 nMaxBytes)
+    {
+        m_nMaxBytes = nMaxBytes;
+        while (m_lijst.size() > 1 && m_nBytes > m_nMaxBytes)
+            Verwijder(std::prev(m_lijst.end()));
+    }
     qsizetype Aantal() const { return qsizetype(m_lijst.size()); }
     qint64 Bytes() const { return m_nBytes; }
     void Leeg()

@@ -20,7 +20,7 @@ CTekstBeelden::CTekstBeelden()
 
 CTekstBeelden& CTekstBeelden::Instance()
 {
-    static CTekstBeelden cache;
+    static thread_local CTekstBeelden cache; // one per thread that draws
     return cache;
 }
 
