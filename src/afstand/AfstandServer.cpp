@@ -26,8 +26,6 @@ constexpr int nPoortPogingen = 20;
 constexpr int nMaxHttp = 32; // connections still sending their request
 constexpr int nHttpTijdMs = 10000;
 constexpr qsizetype nMaxKoppelInhoud = 1024;
-constexpr qint64 nMaxWachtrij = 1 << 20; // bytes waiting for a phone before frames are skipped
-constexpr qint64 nMaxAchterstandMs = 10000; // a phone that reads nothing this long is let go
 constexpr int nJpegKwaliteit = 80;
 constexpr int nLevendMs = 1000; // clock pages and the countdown: at most a picture a second
 constexpr double nBerichtenPerSeconde = 20; // a phone's commands beyond this are dropped
@@ -604,11 +602,11 @@ void CAfstandServer::Verstuur()
                 telefoon.nVersieV = beeld.nVersieV;
         }
         // A phone that has read nothing for long is let go, its queue with it.
-        if (telefoon.pSocket->bytesToWrite() <= nMaxWachtrij)
+        if (telefoon.pSocket->bytesToWrite() <= m_grenzen.nWachtrij)
             telefoon.nAchterstandSinds = -1;
         else if (telefoon.nAchterstandSinds < 0)
             telefoon.nAchterstandSinds = nNu;
-        else if (nNu - telefoon.nAchterstandSinds > nMaxAchterstandMs)
+        else if (nNu - telefoon.nAchterstandSinds > m_grenzen.nGeduldMs)
             aTeTraag.push_back(telefoon.pSocket);
     }
     for (QWebSocket* p : aTeTraag) {
@@ -686,7 +684,7 @@ bool CAfstandServer::Verzend(STelefoon& telefoon, const QByteArray& data, bool b
 {
     // A phone behind on reading gets no more until it catches up; what it
     // missed it gets whole when it does.
-    if (telefoon.pSocket->bytesToWrite() > nMaxWachtrij)
+    if (telefoon.pSocket->bytesToWrite() > m_grenzen.nWachtrij)
         return false;
     if (bBinair)
         telefoon.pSocket->sendBinaryMessage(data);

@@ -48,6 +48,14 @@ public:
     // "uit", or the address and the number of phones, for the console.
     QString Beschrijving() const;
 
+    // How far a phone may fall behind on reading: beyond nWachtrij bytes
+    // waiting it gets no more, and after nGeduldMs of that it is let go.
+    struct SGrenzen {
+        qint64 nWachtrij = 1 << 20;
+        qint64 nGeduldMs = 10000;
+    };
+    void ZetGrenzen(const SGrenzen& grenzen) { m_grenzen = grenzen; }
+
     // The show changed: send the phones what changed.
     void Gewijzigd();
 
@@ -87,6 +95,7 @@ private:
     std::vector<std::unique_ptr<STelefoon>> m_aTelefoons;
     std::map<int, SBeeld> m_beelden; // by width, shared by the phones of that width
     QHostAddress m_adres;
+    SGrenzen m_grenzen;
     quint16 m_nPoort = 0;
     QTimer m_seconde;
     QElapsedTimer m_tijd;

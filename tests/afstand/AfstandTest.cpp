@@ -177,6 +177,7 @@ public:
         s.strPagina = nPagina == 0 ? QStringLiteral("Welkom") : QStringLiteral("Einde");
         s.aItems = { { 2, QStringLiteral("Film") } };
         s.nBeeldSleutel = quint64(10 + nPagina);
+        s.bLevend = bLevend;
         return s;
     }
     // Drawn as the show was when the picture was asked for.
@@ -192,6 +193,15 @@ public:
             klikvlak = { { 2, QRect(int(100 * dSchaal), int(100 * dSchaal), int(50 * dSchaal), int(50 * dSchaal)) } };
             QImage b(nBreedte, nBreedte * 9 / 16, QImage::Format_RGB32);
             b.fill(nPagina == 0 ? Qt::blue : Qt::red);
+            if (nBreedte >= nMaxBeeldBreedte) {
+                // Noise: a picture JPEG cannot make small.
+                quint32 n = 12345;
+                for (int y = 0; y < b.height(); ++y) {
+                    auto* p = reinterpret_cast<quint32*>(b.scanLine(y));
+                    for (int x = 0; x < b.width(); ++x)
+                        p[x] = (n = n * 1664525u + 1013904223u);
+                }
+            }
             return b;
         }
         QImage Volgend(int nBreedte) override
@@ -214,6 +224,7 @@ public:
             nPagina = 1;
     }
     int nPagina = 0;
+    bool bLevend = false;
     int nOpnames = 0;
     std::vector<SAfstandOpdracht> aOpdrachten;
 };
@@ -398,6 +409,31 @@ TEST_F(Server, EenVloedWordtAfgeknotEnIntrekkenSluit)
     koppeling.Verwijder(0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !weg.isEmpty(); }));
     EXPECT_NE(Telefoon(token)->state(), QAbstractSocket::ConnectedState);
+}
+
+TEST_F(Server, EenTelefoonDieNietsLeestWordtLosgelaten)
+{
+    server.ZetGrenzen({ 64 * 1024, 500 });
+    show.bLevend = true; // a picture a second
+    // A phone that does the handshake, asks for the largest pictures, and
+    // then reads nothing.
+    QTcpSocket s;
+    s.setReadBufferSize(1);
+    s.connectToHost(QHostAddress::LocalHost, server.Poort());
+    ASSERT_TRUE(s.waitForConnected(2000));
+    const QByteArray host = "127.0.0.1:" + QByteArray::number(server.Poort());
+    s.write("GET /ws?token=" + token + " HTTP/1.1\r\nHost: " + host + "\r\nOrigin: http://" + host
+        + "\r\nUpgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
+          "Sec-WebSocket-Version: 13\r\n\r\n");
+    const QByteArray maat = R"({"cmd":"maat","b":1920})";
+    QByteArray frame
+        = QByteArray::fromHex("81") + char(0x80 | maat.size()) + QByteArray(4, '\0') + maat; // masked with zeros
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.AantalVerbonden() == 1; }, 2000));
+    s.write(frame); // after the handshake, as a browser does
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.AantalVerbonden() == 0; }, 15000)) << "let go";
+    EXPECT_GE(server.GemaakteBeelden(), 2) << "it was sent pictures";
+    auto t = Telefoon(token);
+    EXPECT_EQ(t->state(), QAbstractSocket::ConnectedState) << "the others are served";
 }
 
 TEST_F(Server, HoogstensZestienTelefoonsEnEenBeeldPerBreedte)
