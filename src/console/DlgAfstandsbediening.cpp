@@ -119,7 +119,9 @@ void CDlgAfstandsbediening::WerkApparatenBij()
     tabel.setRowCount(int(aApparaten.size()));
     for (int i = 0; i < aApparaten.size(); ++i) {
         tabel.setItem(i, 0, new QTableWidgetItem(aApparaten[i].strNaam));
-        tabel.setItem(i, 1, new QTableWidgetItem(QLocale().toString(aApparaten[i].gekoppeld, QLocale::ShortFormat)));
+        tabel.setItem(i, 1,
+            new QTableWidgetItem(
+                QLocale(QLocale::Dutch, QLocale::Netherlands).toString(aApparaten[i].gekoppeld, QLocale::ShortFormat)));
         auto* pVerwijder = new QPushButton(QStringLiteral("Verwijderen"));
         connect(pVerwijder, &QPushButton::clicked, this, [this, i] { m_koppeling.Verwijder(i); });
         tabel.setCellWidget(i, 2, pVerwijder);

@@ -18,11 +18,14 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <QWebSocket>
 
 #include <gtest/gtest.h>
 
@@ -175,6 +178,49 @@ TEST_F(ShowAfstand, DeDialoogZetAanToontCodeEnVerwijdert)
     dlg.findChild<QCheckBox*>(QStringLiteral("aan"))->setChecked(false);
     EXPECT_FALSE(server.Aan());
     EXPECT_EQ(server.Beschrijving(), QStringLiteral("uit"));
+}
+
+TEST_F(ShowAfstand, EenTelefoonBestuurtDeShowEnKrijgtHaarBeelden)
+{
+    CKoppeling koppeling;
+    CAfstandServer server(afstand, koppeling);
+    afstand.ZetServer(&server);
+    ASSERT_TRUE(server.Start(QHostAddress(QHostAddress::LocalHost), 0));
+    koppeling.NieuweCode();
+    const QByteArray token = koppeling.Koppel(koppeling.Code().toLatin1(), QStringLiteral("t")).token;
+    const QString strHost = QStringLiteral("127.0.0.1:%1").arg(server.Poort());
+    QWebSocket telefoon("http://" + strHost);
+    QString strPagina;
+    std::vector<QImage> aBeelden;
+    QObject::connect(&telefoon, &QWebSocket::textMessageReceived, [&](const QString& s) {
+        strPagina = QJsonDocument::fromJson(s.toUtf8()).object().value(QStringLiteral("pagina")).toString();
+    });
+    QObject::connect(&telefoon, &QWebSocket::binaryMessageReceived, [&](const QByteArray& b) {
+        if (b.startsWith('H'))
+            aBeelden.push_back(QImage::fromData(b.mid(9), "JPEG"));
+    });
+    QObject::connect(&telefoon, &QWebSocket::connected,
+        [&] { telefoon.sendTextMessage(QStringLiteral(R"({"cmd":"maat","b":412})")); });
+    telefoon.open(QUrl(QStringLiteral("ws://%1/ws?token=%2").arg(strHost, QString::fromLatin1(token))));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return aBeelden.size() == 1; }, 5000));
+    EXPECT_EQ(strPagina, QStringLiteral("Welkom"));
+    const QSize projector = show.Presentatie().size();
+    EXPECT_EQ(aBeelden[0].width(), 412);
+    EXPECT_NEAR(double(aBeelden[0].height()) / 412, double(projector.height()) / projector.width(), 0.01);
+
+    // The pages change under the drawing thread, from the phone and from the
+    // presenter's side alike.
+    for (const char* szPagina : { "Programma", "Pauze", "Einde" }) {
+        const size_t nVoor = aBeelden.size();
+        telefoon.sendTextMessage(QStringLiteral(R"({"cmd":"volgende"})"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Op() == QLatin1String(szPagina); }, 2000)) << szPagina;
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return strPagina == QLatin1String(szPagina) && aBeelden.size() > nVoor; }, 5000))
+            << szPagina;
+        b().NaarPagina(static_cast<CDataItemPagina*>(doc.m_project.GetKind(0)));
+        b().NaarPagina(b().Geschiedenis().front());
+    }
+    afstand.ZetServer(nullptr);
 }
 
 } // namespace
