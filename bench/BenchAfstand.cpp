@@ -8,7 +8,8 @@
 //   next page's);
 // - resident memory without the remote, with ten phones, and after many
 //   page changes (--benchmark_filter=Geheugen; 10,000 by default, or
-//   ZB_AFSTAND_WISSELS).
+//   ZB_AFSTAND_WISSELS); there the phones are a child process (this program
+//   with --telefoons), so that only the server's memory counts.
 #include "BenchMain.h"
 #include "ZwarePagina.h"
 #include "afstand/AfstandServer.h"
@@ -23,6 +24,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QWebSocket>
 
@@ -166,28 +168,75 @@ void BM_OpdrachtTotProjector(benchmark::State& state)
 }
 BENCHMARK(BM_OpdrachtTotProjector)->Iterations(1)->Unit(benchmark::kSecond);
 
+// Phones in another process: HOST and tokens on the command line.
+int Telefoons(const QString& strHost, const QStringList& aTokens)
+{
+    std::vector<std::unique_ptr<QWebSocket>> a;
+    for (int i = 0; i < aTokens.size(); ++i) {
+        auto p = std::make_unique<QWebSocket>("http://" + strHost);
+        QWebSocket* pSocket = p.get();
+        QObject::connect(pSocket, &QWebSocket::connected, [pSocket, i] {
+            pSocket->sendTextMessage(
+                i % 2 ? QStringLiteral(R"({"cmd":"maat","b":1080})") : QStringLiteral(R"({"cmd":"maat","b":412})"));
+        });
+        QObject::connect(pSocket, &QWebSocket::disconnected, qApp, &QCoreApplication::quit);
+        p->open(QUrl(QStringLiteral("ws://%1/ws?token=%2").arg(strHost, aTokens[i])));
+        a.push_back(std::move(p));
+    }
+    return QCoreApplication::exec();
+}
+
+QString g_strProgramma;
+
 void BM_Geheugen(benchmark::State& state)
 {
     const int nWissels
         = qEnvironmentVariableIsSet("ZB_AFSTAND_WISSELS") ? qEnvironmentVariableIntValue("ZB_AFSTAND_WISSELS") : 10000;
     for (auto _ : state) {
         SAfstand s;
-        for (int i = 0; i < 20; ++i) {
-            s.pShow->Besturing().VolgendePagina();
-            s.pShow->Besturing().VorigePagina();
-            SAfstand::WachtTot([] { return false; }, 20);
-        }
-        const double dZonder = RssMB();
-        s.StartAfstand();
+        CShowBesturing& besturing = s.pShow->Besturing();
+        auto wissel = [&](int i) {
+            // Until the projector painted the page and both widths' pictures are made.
+            const int nVerf = s.verf.nVerf;
+            const int nBeelden = s.pServer ? s.pServer->GemaakteBeelden() : 0;
+            if (i % 2 == 0)
+                besturing.VolgendePagina();
+            else
+                besturing.VorigePagina();
+            SAfstand::WachtTot(
+                [&] { return s.verf.nVerf > nVerf && (!s.pServer || s.pServer->GemaakteBeelden() >= nBeelden + 2); });
+        };
         for (int i = 0; i < 20; ++i)
-            s.Commando(i % 2 == 0);
+            wissel(i);
+        const double dZonder = RssMB();
+
+        s.pKoppeling = std::make_unique<CKoppeling>();
+        s.pDoel = std::make_unique<CShowAfstand>(s.doc, s.klok, besturing);
+        s.pServer = std::make_unique<CAfstandServer>(*s.pDoel, *s.pKoppeling);
+        s.pDoel->ZetServer(s.pServer.get());
+        s.pServer->Start(QHostAddress(QHostAddress::LocalHost), 0);
+        QStringList aArgumenten { QStringLiteral("--telefoons"),
+            QStringLiteral("127.0.0.1:%1").arg(s.pServer->Poort()) };
+        for (int i = 0; i < nTelefoons; ++i) {
+            s.pKoppeling->NieuweCode();
+            aArgumenten << QString::fromLatin1(
+                s.pKoppeling->Koppel(s.pKoppeling->Code().toLatin1(), QStringLiteral("b")).token);
+        }
+        QProcess telefoons;
+        telefoons.start(g_strProgramma, aArgumenten);
+        SAfstand::WachtTot([&] { return s.pServer->AantalVerbonden() == nTelefoons; });
+        for (int i = 0; i < 20; ++i)
+            wissel(i);
         const double dMet = RssMB();
         for (int i = 0; i < nWissels; ++i)
-            s.Commando(i % 2 == 0);
+            wissel(i);
         state.counters["rss_zonder_MB"] = dZonder;
         state.counters["rss_10_telefoons_MB"] = dMet;
         state.counters["rss_na_wissels_MB"] = RssMB();
         state.counters["wissels"] = nWissels;
+        state.counters["telefoons"] = s.pServer->AantalVerbonden();
+        s.pServer->Stop();
+        telefoons.waitForFinished(5000);
     }
 }
 BENCHMARK(BM_Geheugen)->Iterations(1)->Unit(benchmark::kSecond);
@@ -196,6 +245,11 @@ BENCHMARK(BM_Geheugen)->Iterations(1)->Unit(benchmark::kSecond);
 
 int main(int argc, char** argv)
 {
+    if (argc > 2 && qstrcmp(argv[1], "--telefoons") == 0) {
+        QCoreApplication app(argc, argv);
+        return Telefoons(QString::fromLatin1(argv[2]), app.arguments().mid(3));
+    }
+    g_strProgramma = QString::fromLocal8Bit(argv[0]);
     QTemporaryDir map;
     g_pMap = &map;
     ZonderScherm();

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <malloc.h>
 
 namespace {
 
@@ -666,6 +667,9 @@ void CAfstandServer::MaakBeeld(int nBreedte, SBeeld& beeld, const SAfstandStaat&
         gemaakt.jpeg = JpegVan(huidig);
         if (bNieuwePagina)
             gemaakt.volgend = JpegVan(pOpname->Volgend(nBreedte));
+        // The pictures just drawn and encoded go back to the system, not into
+        // this thread's own heap.
+        malloc_trim(0);
         return gemaakt;
     }));
 }

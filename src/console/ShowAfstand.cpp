@@ -60,7 +60,8 @@ SAfstandStaat CShowAfstand::Staat() const
 
 namespace {
 
-constexpr qint64 nGeschaaldGrens = 24ll * 1024 * 1024; // the remote thread's scaled pictures
+constexpr qint64 nGeschaaldGrens
+    = 8ll * 1024 * 1024; // the page on show at two widths: a clock page is not scaled anew each second
 
 QSize Maat(const CRect& monitor, int nBreedte)
 {

@@ -59,8 +59,13 @@ adres, code = delen[1], delen[3]
 eerste = regel('pagina').split(' ', 1)[1]
 
 opties = webdriver.ChromeOptions()
-for a in ('--headless=new', '--no-sandbox', '--window-size=412,915', '--disable-gpu'):
+for a in ('--headless=new', '--no-sandbox', '--disable-gpu'):
     opties.add_argument(a)
+# A phone: 412 x 915 CSS pixels at 2.625 device pixels each, touch.
+opties.add_experimental_option('mobileEmulation', {
+    'deviceMetrics': {'width': 412, 'height': 915, 'pixelRatio': 2.625, 'touch': True},
+    'userAgent': 'Mozilla/5.0 (Linux; Android 14; Pixel 7) AppleWebKit/537.36 (KHTML, like Gecko) '
+                 'Chrome/120.0 Mobile Safari/537.36'})
 browser = webdriver.Chrome(options=opties)
 try:
     tekst = lambda i: browser.find_element(By.ID, i).text
@@ -96,7 +101,7 @@ try:
     wacht(lambda: tekst('verbinding') != 'Verbonden', tijd=3, wat='de verbinding weg')
     weg = time.time()
     wacht(lambda: tekst('verbinding') == 'Verbonden', tijd=5, wat='vanzelf weer verbonden')
-    assert time.time() - weg < 1.5 + 1.0 + 0.3, 'herverbinden duurde %.1f s' % (time.time() - weg)
+    assert time.time() - weg < 1.5 + 1.0, 'herverbinden duurde %.1f s' % (time.time() - weg)
     knop('Vorige').click()
     assert regel('pagina').split(' ', 1)[1] == eerste
 

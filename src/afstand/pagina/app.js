@@ -103,7 +103,7 @@
       ws = null;
       verbindingTekst('Geen verbinding', '');
       if (++mislukt >= 3 && !(await controleer())) return;
-      planHerverbinden(Math.min(1000, 250 * mislukt));
+      planHerverbinden(Math.min(500, 150 * mislukt)); // back within a second of the network
     };
   }
 
