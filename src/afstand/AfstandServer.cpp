@@ -211,9 +211,6 @@ bool CAfstandServer::Start(const QHostAddress& adres, quint16 nPoort)
 void CAfstandServer::Stop()
 {
     const bool bWasAan = Aan();
-    for (QTcpServer* p : m_aLuisteraars)
-        delete p;
-    m_aLuisteraars.clear();
     for (QTcpSocket* p : m_aHttp) {
         p->disconnect(this);
         p->abort();
@@ -226,6 +223,9 @@ void CAfstandServer::Stop()
         p->pSocket->deleteLater();
     }
     m_aTelefoons.clear();
+    for (QTcpServer* p : m_aLuisteraars)
+        delete p;
+    m_aLuisteraars.clear();
     m_beelden.clear();
     m_seconde.stop();
     m_nPoort = 0;
@@ -257,6 +257,8 @@ void CAfstandServer::NieuweVerbinding(QTcpServer& server)
             pSocket->deleteLater();
             continue;
         }
+        // Ours, not the listener's: it may outlive a listener that stops.
+        pSocket->setParent(this);
         // A head longer than the limit stays in the kernel: nothing reads it.
         pSocket->setReadBufferSize(nMaxKop + nMaxKoppelInhoud);
         m_aHttp.push_back(pSocket);
@@ -320,6 +322,12 @@ void CAfstandServer::LeesHttp(QTcpSocket* pSocket)
     if (verzoek.pad == "/koppel" || verzoek.pad == "/controle") {
         if (verzoek.methode != "POST") {
             Antwoord(pSocket, 405, "text/plain", "Alleen POST\n");
+            return;
+        }
+        // Not from another site's page in a browser on this network.
+        const QByteArray herkomst = verzoek.Kop("origin");
+        if (!herkomst.isEmpty() && herkomst != "http://" + verzoek.Kop("host")) {
+            Antwoord(pSocket, 403, "text/plain", "Verkeerde herkomst\n");
             return;
         }
         bool bGetal = false;
@@ -628,7 +636,7 @@ void CAfstandServer::MaakBeeld(int nBreedte, SBeeld& beeld, const SAfstandStaat&
     if (beeld.bBezig)
         return; // the turn after it is done makes the newer one
     if (!m_pOpname)
-        m_pOpname = m_doel.Opname(Breedtes());
+        m_pOpname = m_doel.Opname();
     beeld.bBezig = true;
     const quint64 nSleutel = staat.nBeeldSleutel;
     const bool bNieuwePagina = beeld.nSleutel != nSleutel;
@@ -672,16 +680,6 @@ void CAfstandServer::MaakBeeld(int nBreedte, SBeeld& beeld, const SAfstandStaat&
         malloc_trim(0);
         return gemaakt;
     }));
-}
-
-std::vector<int> CAfstandServer::Breedtes() const
-{
-    std::vector<int> a;
-    for (const auto& p : m_aTelefoons) {
-        if (p->nBreedte > 0 && std::find(a.begin(), a.end(), p->nBreedte) == a.end())
-            a.push_back(p->nBreedte);
-    }
-    return a;
 }
 
 bool CAfstandServer::Verzend(STelefoon& telefoon, const QByteArray& data, bool bBinair)

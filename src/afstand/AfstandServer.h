@@ -81,7 +81,6 @@ private:
     void Voer(STelefoon& telefoon, const SAfstandBericht& bericht);
     void Verstuur();
     void MaakBeeld(int nBreedte, SBeeld& beeld, const SAfstandStaat& staat);
-    std::vector<int> Breedtes() const;
     bool Verzend(STelefoon& telefoon, const QByteArray& data, bool bBinair);
     STelefoon* Zoek(QWebSocket* pSocket);
     void Verwijder(QWebSocket* pSocket);

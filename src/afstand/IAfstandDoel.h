@@ -58,7 +58,7 @@ class IAfstandDoel {
 public:
     virtual ~IAfstandDoel() = default;
     virtual SAfstandStaat Staat() const = 0;
-    // What the pictures at these widths need, as the show is now.
-    virtual std::shared_ptr<IAfstandTekening> Opname(const std::vector<int>& aBreedtes) = 0;
+    // What the pictures need, as the show is now.
+    virtual std::shared_ptr<IAfstandTekening> Opname() = 0;
     virtual void Voer(const SAfstandOpdracht& opdracht) = 0;
 };

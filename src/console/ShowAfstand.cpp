@@ -84,8 +84,9 @@ public:
     {
         klikvlak.clear();
         if (m_bViewer) {
-            const auto it = m_viewer.find(nBreedte);
-            return it == m_viewer.end() ? QImage() : it->second;
+            const QSize maat = Maat(m_monitor, nBreedte);
+            ZetGrens();
+            return m_viewer.Teken(maat.width(), maat.height(), true);
         }
         auto* pPagina = static_cast<CDataItemPagina*>(m_pPagina.get());
         if (!pPagina)
@@ -120,13 +121,14 @@ public:
     CRect m_monitor;
     QString m_strProjectNaam;
     bool m_bViewer = false;
-    std::map<int, QImage> m_viewer;
+    SViewerInhoud m_viewer;
 
 private:
     // A composer per picture: its fonts are keyed by the copies' elements.
+    static void ZetGrens() { CGeschaaldeAfbeeldingen::Instance().ZetGrens(nGeschaaldGrens); }
     CPaginaTekenaar Tekenaar() const
     {
-        CGeschaaldeAfbeeldingen::Instance().ZetGrens(nGeschaaldGrens);
+        ZetGrens();
         CPaginaTekenaar tekenaar(CPaginaTekenaar::Variant::Presentatie, m_klok);
         tekenaar.SetProjectNaam(m_strProjectNaam);
         return tekenaar;
@@ -143,17 +145,15 @@ CDataItemPagina* CShowAfstand::VolgendePagina() const
     return p ? dynamic_cast<CDataItemPagina*>(m_doc.m_project.GetKind(p->m_nIndex + 1)) : nullptr;
 }
 
-std::shared_ptr<IAfstandTekening> CShowAfstand::Opname(const std::vector<int>& aBreedtes)
+std::shared_ptr<IAfstandTekening> CShowAfstand::Opname()
 {
     auto pTekening = std::make_shared<CShowTekening>(m_klok);
     if (!m_besturing.Loopt())
         return pTekening;
     pTekening->m_monitor = KiesMonitor(m_doc.m_project).GeefRechthoek();
     if (m_besturing.ViewerOpen()) {
-        // The viewer draws itself; its scaled picture is kept per size.
         pTekening->m_bViewer = true;
-        for (int nBreedte : aBreedtes)
-            pTekening->m_viewer[nBreedte] = m_besturing.ViewerBeeld(Maat(pTekening->m_monitor, nBreedte));
+        pTekening->m_viewer = m_besturing.ViewerInhoud();
         return pTekening;
     }
     pTekening->m_strProjectNaam = m_besturing.ProjectNaam();

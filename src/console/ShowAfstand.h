@@ -25,7 +25,7 @@ public:
     void ZetServer(CAfstandServer* pServer);
 
     SAfstandStaat Staat() const override;
-    std::shared_ptr<IAfstandTekening> Opname(const std::vector<int>& aBreedtes) override;
+    std::shared_ptr<IAfstandTekening> Opname() override;
     void Voer(const SAfstandOpdracht& opdracht) override;
 
 private:

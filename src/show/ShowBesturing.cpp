@@ -133,18 +133,12 @@ QImage CShowBesturing::ViewerBeeld(const QSize& maat) const
 {
     if (maat.isEmpty())
         return {};
-    QImage beeld = m_viewer.TekenInhoud(maat.width(), maat.height());
-    if (m_viewer.Aftellen() && m_viewer.Tikken() > 0) {
-        // The countdown bar as the viewer draws it, at this size.
-        const int nBreedte
-            = int(qint64(maat.width()) * std::min(m_viewer.Tik(), m_viewer.Tikken()) / m_viewer.Tikken());
-        const int nHoogte = std::max(2, maat.height() / 60);
-        QPainter p(&beeld);
-        const COLORREF clr = m_viewer.Kleur2();
-        p.fillRect(QRect(0, maat.height() / 2 - nHoogte, nBreedte, nHoogte),
-            QColor(GetRValue(clr), GetGValue(clr), GetBValue(clr)));
-    }
-    return beeld;
+    return m_viewer.Inhoud().Teken(maat.width(), maat.height(), true);
+}
+
+SViewerInhoud CShowBesturing::ViewerInhoud() const
+{
+    return m_viewer.Inhoud();
 }
 
 const QString& CShowBesturing::ProjectNaam() const

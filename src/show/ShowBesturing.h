@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WndAfbeelding.h"
+
 #include <QImage>
 #include <QObject>
 #include <QString>
@@ -55,6 +57,8 @@ public:
     std::vector<CDataItemPagina*> Volgende() const;
     // The viewer's content with its countdown bar at a size of the caller's.
     QImage ViewerBeeld(const QSize& maat) const;
+    // What the viewer shows, to draw elsewhere (on another thread).
+    SViewerInhoud ViewerInhoud() const;
     // The project name that "[N]" shows during this show.
     const QString& ProjectNaam() const;
 

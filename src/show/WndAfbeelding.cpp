@@ -138,34 +138,34 @@ void CWndAfbeelding::ToonCursor(bool bZichtbaar)
     setCursor(bZichtbaar ? Qt::ArrowCursor : Qt::BlankCursor);
 }
 
-QImage CWndAfbeelding::TekenInhoud(int w, int h)
+QImage SViewerInhoud::Teken(int w, int h, bool bMetBalk, CRect* pBeeld) const
 {
     QImage uit(qMax(1, w), qMax(1, h), QImage::Format_RGB32);
-    uit.fill(NaarQColor(m_clrKleur1));
+    uit.fill(NaarQColor(clrKleur1));
     const CRect heel { 0, 0, w, h };
-    m_rectBeeld = {};
-    if (const QImage* pBeeld = m_beeld.Image()) {
-        const double pw = pBeeld->width(), ph = pBeeld->height();
-        CRect bron { 0, 0, pBeeld->width(), pBeeld->height() };
-        switch (m_nWeergave) {
+    CRect rectBeeld;
+    if (const QImage* pPlaatje = beeld.Image()) {
+        const double pw = pPlaatje->width(), ph = pPlaatje->height();
+        CRect bron { 0, 0, pPlaatje->width(), pPlaatje->height() };
+        switch (nWeergave) {
         case Manier::Uitrekken:
-            m_rectBeeld = heel;
+            rectBeeld = heel;
             break;
         case Manier::Zoomen:
-            m_rectBeeld = heel;
+            rectBeeld = heel;
             bron = Geometrie::ZoomSource(heel, pw, ph);
             break;
         default:
-            m_rectBeeld = Geometrie::FitRect(heel, pw, ph);
+            rectBeeld = Geometrie::FitRect(heel, pw, ph);
             break;
         }
         QPainter p(&uit);
-        TekenAfbeelding(p, *pBeeld, Q(m_rectBeeld), Q(bron));
-    } else if (m_bVerloop) {
+        TekenAfbeelding(p, *pPlaatje, Q(rectBeeld), Q(bron));
+    } else if (bVerloop) {
         // Row i: c2 + (c1 - c2) * i / h, truncating toward zero; row 0 is colour 2.
         QPainter p(&uit);
-        const int c1[3] = { GetRValue(m_clrKleur1), GetGValue(m_clrKleur1), GetBValue(m_clrKleur1) };
-        const int c2[3] = { GetRValue(m_clrKleur2), GetGValue(m_clrKleur2), GetBValue(m_clrKleur2) };
+        const int c1[3] = { GetRValue(clrKleur1), GetGValue(clrKleur1), GetBValue(clrKleur1) };
+        const int c2[3] = { GetRValue(clrKleur2), GetGValue(clrKleur2), GetBValue(clrKleur2) };
         for (int i = 0; i < h; ++i) {
             int c[3];
             for (int k = 0; k < 3; ++k)
@@ -173,7 +173,26 @@ QImage CWndAfbeelding::TekenInhoud(int w, int h)
             p.fillRect(0, i, w, 1, QColor(c[0], c[1], c[2]));
         }
     }
+    if (bMetBalk && bAftellen && nTikken > 0) {
+        // The countdown bar as the viewer draws it, at this size.
+        const int nBreedte = int(qint64(w) * std::min(nTik, nTikken) / nTikken);
+        const int nHoogte = std::max(2, h / 60);
+        QPainter p(&uit);
+        p.fillRect(QRect(0, h / 2 - nHoogte, nBreedte, nHoogte), NaarQColor(clrKleur2));
+    }
+    if (pBeeld)
+        *pBeeld = rectBeeld;
     return uit;
+}
+
+SViewerInhoud CWndAfbeelding::Inhoud() const
+{
+    return { m_beeld, m_nWeergave, m_clrKleur1, m_clrKleur2, m_bVerloop, m_bAftellen, m_nTik, m_nTikken };
+}
+
+QImage CWndAfbeelding::TekenInhoud(int w, int h)
+{
+    return Inhoud().Teken(w, h, false, &m_rectBeeld);
 }
 
 QRect CWndAfbeelding::Balk(int nTik) const

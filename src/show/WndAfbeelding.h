@@ -11,6 +11,24 @@
 
 class CDataItemBasis;
 
+// What the viewer shows, apart from its window: a copy that draws at any size
+// on any thread (the picture itself is shared, not copied).
+struct SViewerInhoud {
+    CPicture beeld;
+    int nWeergave = 0;
+    COLORREF clrKleur1 = 0;
+    COLORREF clrKleur2 = 0;
+    bool bVerloop = false;
+    bool bAftellen = false;
+    int nTik = 0;
+    int nTikken = 0;
+
+    // The content at w x h: the colour, then the picture by its display mode,
+    // or the gradient; with bMetBalk the countdown bar across the middle as
+    // the viewer shows it. pBeeld receives where the picture lies.
+    QImage Teken(int w, int h, bool bMetBalk = false, CRect* pBeeld = nullptr) const;
+};
+
 // The second full-screen window, over the show on the same monitor: a
 // picture, a plain colour screen or a vertical gradient, with a countdown
 // bar that closes it when full. Any click or key closes it.
@@ -46,6 +64,7 @@ public:
     // The content at an output size of w x h: the colour, then the picture
     // by its display mode, or the gradient.
     QImage TekenInhoud(int w, int h);
+    SViewerInhoud Inhoud() const;
 
     COLORREF Kleur1() const { return m_clrKleur1; }
     COLORREF Kleur2() const { return m_clrKleur2; }

@@ -212,7 +212,7 @@ public:
         }
         int nPagina;
     };
-    std::shared_ptr<IAfstandTekening> Opname(const std::vector<int>&) override
+    std::shared_ptr<IAfstandTekening> Opname() override
     {
         ++nOpnames;
         return std::make_shared<CTekening>(nPagina);
@@ -326,6 +326,9 @@ TEST_F(Server, KoppelenMetCodeEnSlot)
     EXPECT_TRUE(Post("/koppel", R"({"code":")" + fout + R"("})").startsWith("HTTP/1.1 429"));
     EXPECT_TRUE(Post("/koppel", R"({"code":")" + koppeling.Code().toLatin1() + R"("})").startsWith("HTTP/1.1 429"));
     EXPECT_TRUE(Post("/koppel", QByteArray(2000, 'x')).startsWith("HTTP/1.1 413"));
+    EXPECT_TRUE(Http("POST /koppel HTTP/1.1\r\nHost: x\r\nOrigin: http://elders\r\nContent-Length: 2\r\n\r\n{}")
+                    .startsWith("HTTP/1.1 403"))
+        << "not from another site's page";
     EXPECT_TRUE(Post("/controle", R"({"token":")" + token + R"("})").startsWith("HTTP/1.1 200"));
     EXPECT_TRUE(Post("/controle", R"({"token":"00000000000000000000000000000000"})").startsWith("HTTP/1.1 403"));
 }

@@ -127,7 +127,7 @@ TEST_F(ShowAfstand, BeeldInDeVerhoudingVanDeProjectorMetZijnEigenKlikvlak)
     CWndPresentatie& projector = show.Presentatie();
     const QSize client = projector.size();
     projector.OnDraw(client);
-    const auto pTekening = afstand.Opname({ 412 });
+    const auto pTekening = afstand.Opname();
     // The document changes after the picture was taken: the picture does not.
     static_cast<CDataItemPagina*>(doc.m_project.GetKind(0))->GetKind(2)->m_dAnkerX = 90;
     AfstandKlikvlak klikvlak;
@@ -142,6 +142,15 @@ TEST_F(ShowAfstand, BeeldInDeVerhoudingVanDeProjectorMetZijnEigenKlikvlak)
     const QPoint midden(int(r.center().x() / dSchaal), int(r.center().y() / dSchaal));
     EXPECT_EQ(projector.Raak(midden, true), b().Pagina()->GetKind(2));
     EXPECT_FALSE(pTekening->Volgend(412).isNull()) << "the next page";
+
+    // The viewer, drawn from its copy as the console draws it.
+    CDataItemBasis* pRood = Item("@red", "", "Rood");
+    b().KlikOpItem(*pRood);
+    ASSERT_TRUE(b().ViewerOpen());
+    const QImage viewer = afstand.Opname()->Huidig(412, klikvlak);
+    EXPECT_EQ(viewer, b().ViewerBeeld(viewer.size()));
+    EXPECT_EQ(viewer.pixelColor(200, 10), QColor(Qt::red));
+    EXPECT_TRUE(klikvlak.empty());
 }
 
 TEST_F(ShowAfstand, DeDialoogZetAanToontCodeEnVerwijdert)
