@@ -19,7 +19,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <malloc.h>
 
 namespace {
 
@@ -122,7 +121,13 @@ public:
     {
         m_tijd.start();
     }
-    ~CBeurt() { m_nLangste = std::max(m_nLangste, m_tijd.nsecsElapsed()); }
+    ~CBeurt() { Pauzeer(); }
+    void Pauzeer()
+    {
+        if (m_tijd.isValid())
+            m_nLangste = std::max(m_nLangste, m_tijd.nsecsElapsed());
+        m_tijd.invalidate();
+    }
     CBeurt(const CBeurt&) = delete;
     CBeurt& operator=(const CBeurt&) = delete;
 
@@ -167,6 +172,11 @@ CAfstandServer::CAfstandServer(IAfstandDoel& doel, CKoppeling& koppeling, QObjec
     // One thread draws for every phone, and keeps its scaled pictures.
     m_tekenaar.setMaxThreadCount(1);
     m_tekenaar.setExpiryTimeout(-1);
+    // The pictures go out a phone per turn of the event loop, so that ten
+    // phones never hold the UI thread up at once.
+    m_uitdelen.setSingleShot(true);
+    m_uitdelen.setInterval(0);
+    connect(&m_uitdelen, &QTimer::timeout, this, &CAfstandServer::DeelUit);
     m_seconde.setInterval(nLevendMs);
     connect(&m_seconde, &QTimer::timeout, this, &CAfstandServer::Verstuur);
 }
@@ -223,6 +233,8 @@ void CAfstandServer::Stop()
         p->pSocket->deleteLater();
     }
     m_aTelefoons.clear();
+    m_aUitTeDelen.clear();
+    m_uitdelen.stop();
     for (QTcpServer* p : m_aLuisteraars)
         delete p;
     m_aLuisteraars.clear();
@@ -447,6 +459,7 @@ CAfstandServer::STelefoon* CAfstandServer::Zoek(QWebSocket* pSocket)
 void CAfstandServer::Verwijder(QWebSocket* pSocket)
 {
     const auto n = std::erase_if(m_aTelefoons, [pSocket](const auto& p) { return p->pSocket == pSocket; });
+    std::erase(m_aUitTeDelen, pSocket);
     pSocket->disconnect(this);
     pSocket->deleteLater();
     if (m_aTelefoons.empty())
@@ -487,6 +500,7 @@ void CAfstandServer::Bericht(QWebSocket* pSocket, const QString& strTekst)
         pSocket->close(QWebSocketProtocol::CloseCodeProtocolError, QStringLiteral("Onbekend bericht"));
         return;
     }
+    beurt.Pauzeer(); // what the command does is the show's work, as for a key
     Voer(*pTelefoon, *bericht);
 }
 
@@ -591,6 +605,7 @@ void CAfstandServer::Verstuur()
     m_pOpname.reset(); // taken again when a picture is needed
     const QByteArray json = StaatJson(staat, QTime::currentTime().toString(QStringLiteral("HH:mm")));
     const qint64 nNu = m_tijd.elapsed();
+    m_nSleutel = staat.nBeeldSleutel;
     std::vector<QWebSocket*> aTeTraag;
     for (auto& p : m_aTelefoons) {
         STelefoon& telefoon = *p;
@@ -603,13 +618,10 @@ void CAfstandServer::Verstuur()
             = beeld.nSleutel != staat.nBeeldSleutel || (staat.bLevend && nNu - beeld.nTijd >= nLevendMs);
         if (bVerouderd && staat.bLoopt)
             MaakBeeld(telefoon.nBreedte, beeld, staat);
-        if (beeld.nSleutel == staat.nBeeldSleutel && !beeld.jpeg.isEmpty()) {
-            if (telefoon.nVersieH != beeld.nVersie && Verzend(telefoon, Frame('H', beeld.nSleutel, beeld.jpeg), true))
-                telefoon.nVersieH = beeld.nVersie;
-            if (telefoon.nVersieV != beeld.nVersieV
-                && Verzend(telefoon, Frame('V', beeld.nSleutel, beeld.volgend), true))
-                telefoon.nVersieV = beeld.nVersieV;
-        }
+        const bool bAchter = telefoon.nVersieH != beeld.nVersie || telefoon.nVersieV != beeld.nVersieV;
+        if (beeld.nSleutel == staat.nBeeldSleutel && !beeld.jpeg.isEmpty() && bAchter
+            && std::find(m_aUitTeDelen.begin(), m_aUitTeDelen.end(), telefoon.pSocket) == m_aUitTeDelen.end())
+            m_aUitTeDelen.push_back(telefoon.pSocket);
         // A phone that has read nothing for long is let go, its queue with it.
         if (telefoon.pSocket->bytesToWrite() <= m_grenzen.nWachtrij)
             telefoon.nAchterstandSinds = -1;
@@ -623,12 +635,35 @@ void CAfstandServer::Verstuur()
         Verwijder(p);
     }
     m_pOpname.reset();
+    if (!m_aUitTeDelen.empty() && !m_uitdelen.isActive())
+        m_uitdelen.start();
     // Pictures of widths no phone shows any more are dropped.
     std::erase_if(m_beelden, [this](const auto& b) {
         return !b.second.bBezig && std::none_of(m_aTelefoons.begin(), m_aTelefoons.end(), [&](const auto& p) {
             return p->nBreedte == b.first;
         });
     });
+}
+
+void CAfstandServer::DeelUit()
+{
+    CBeurt beurt(m_nLangsteBeurtNs);
+    while (!m_aUitTeDelen.empty()) {
+        STelefoon* pTelefoon = Zoek(m_aUitTeDelen.front());
+        m_aUitTeDelen.erase(m_aUitTeDelen.begin());
+        const auto it = pTelefoon ? m_beelden.find(pTelefoon->nBreedte) : m_beelden.end();
+        if (it == m_beelden.end() || it->second.nSleutel != m_nSleutel || it->second.jpeg.isEmpty())
+            continue;
+        const SBeeld& beeld = it->second;
+        if (pTelefoon->nVersieH != beeld.nVersie && Verzend(*pTelefoon, Frame('H', beeld.nSleutel, beeld.jpeg), true))
+            pTelefoon->nVersieH = beeld.nVersie;
+        if (pTelefoon->nVersieV != beeld.nVersieV
+            && Verzend(*pTelefoon, Frame('V', beeld.nSleutel, beeld.volgend), true))
+            pTelefoon->nVersieV = beeld.nVersieV;
+        break;
+    }
+    if (!m_aUitTeDelen.empty())
+        m_uitdelen.start();
 }
 
 void CAfstandServer::MaakBeeld(int nBreedte, SBeeld& beeld, const SAfstandStaat& staat)
@@ -675,9 +710,6 @@ void CAfstandServer::MaakBeeld(int nBreedte, SBeeld& beeld, const SAfstandStaat&
         gemaakt.jpeg = JpegVan(huidig);
         if (bNieuwePagina)
             gemaakt.volgend = JpegVan(pOpname->Volgend(nBreedte));
-        // The pictures just drawn and encoded go back to the system, not into
-        // this thread's own heap.
-        malloc_trim(0);
         return gemaakt;
     }));
 }

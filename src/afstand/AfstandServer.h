@@ -81,6 +81,8 @@ private:
     void Voer(STelefoon& telefoon, const SAfstandBericht& bericht);
     void Verstuur();
     void MaakBeeld(int nBreedte, SBeeld& beeld, const SAfstandStaat& staat);
+    // Sends the next waiting phone its pictures.
+    void DeelUit();
     bool Verzend(STelefoon& telefoon, const QByteArray& data, bool bBinair);
     STelefoon* Zoek(QWebSocket* pSocket);
     void Verwijder(QWebSocket* pSocket);
@@ -97,6 +99,9 @@ private:
     SGrenzen m_grenzen;
     quint16 m_nPoort = 0;
     QTimer m_seconde;
+    QTimer m_uitdelen;
+    std::vector<QWebSocket*> m_aUitTeDelen; // phones whose pictures wait, in turn
+    quint64 m_nSleutel = 0; // the picture the show shows now
     QElapsedTimer m_tijd;
     int m_nGemaakteBeelden = 0;
     qint64 m_nLangsteBeurtNs = 0;

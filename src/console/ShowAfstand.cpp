@@ -60,8 +60,11 @@ SAfstandStaat CShowAfstand::Staat() const
 
 namespace {
 
-constexpr qint64 nGeschaaldGrens
-    = 8ll * 1024 * 1024; // the page on show at two widths: a clock page is not scaled anew each second
+// The scaled pictures the drawing thread keeps: those of the page on show at
+// two widths, so that a clock page is not scaled anew each second. More
+// would spare the phones some waiting at a page change (the scaling is on
+// this thread, never on the UI thread) at the cost of memory.
+constexpr qint64 nGeschaaldGrens = 6ll * 1024 * 1024;
 
 QSize Maat(const CRect& monitor, int nBreedte)
 {
@@ -92,7 +95,7 @@ public:
         if (!pPagina)
             return {};
         CPaginaTekenaar tekenaar = Tekenaar();
-        QImage beeld(Maat(m_monitor, nBreedte), QImage::Format_RGB32);
+        QImage& beeld = Vel(nBreedte, false);
         tekenaar.DrawPage(beeld, *pPagina);
         tekenaar.DrawSelectionIndicator(beeld, *pPagina, *m_pProject);
         const std::vector<CRect>& aRects = tekenaar.ItemRechthoeken();
@@ -111,7 +114,7 @@ public:
         if (!pVolgende)
             return {};
         CPaginaTekenaar tekenaar = Tekenaar();
-        QImage beeld(Maat(m_monitor, nBreedte), QImage::Format_RGB32);
+        QImage& beeld = Vel(nBreedte, true);
         tekenaar.DrawPage(beeld, *pVolgende);
         return beeld;
     }
@@ -126,6 +129,18 @@ public:
 private:
     // A composer per picture: its fonts are keyed by the copies' elements.
     static void ZetGrens() { CGeschaaldeAfbeeldingen::Instance().ZetGrens(nGeschaaldGrens); }
+    // The drawing thread draws each size into the same pixels each time
+    // (the picture before it is encoded and let go by then), so that its
+    // heap does not grow with every page.
+    QImage& Vel(int nBreedte, bool bVolgend) const
+    {
+        static thread_local std::map<std::pair<int, bool>, QImage> vellen;
+        QImage& vel = vellen[{ nBreedte, bVolgend }];
+        const QSize maat = Maat(m_monitor, nBreedte);
+        if (vel.size() != maat)
+            vel = QImage(maat, QImage::Format_RGB32);
+        return vel;
+    }
     CPaginaTekenaar Tekenaar() const
     {
         ZetGrens();
