@@ -338,7 +338,7 @@ void CAfstandServer::LeesHttp(QTcpSocket* pSocket)
         }
         // Not from another site's page in a browser on this network.
         const QByteArray herkomst = verzoek.Kop("origin");
-        if (!herkomst.isEmpty() && herkomst != "http://" + verzoek.Kop("host")) {
+        if (!IsEigenHost(verzoek.Kop("host")) || (!herkomst.isEmpty() && herkomst != "http://" + verzoek.Kop("host"))) {
             Antwoord(pSocket, 403, "text/plain", "Verkeerde herkomst\n");
             return;
         }
@@ -378,11 +378,22 @@ void CAfstandServer::LeesHttp(QTcpSocket* pSocket)
     Antwoord(pSocket, 404, "text/plain", "Niet gevonden\n");
 }
 
+bool CAfstandServer::IsEigenHost(const QByteArray& host) const
+{
+    // A name that some site's DNS points at this computer is not ours: only
+    // the numeric addresses the server listens on, and localhost.
+    const QUrl url(QStringLiteral("http://") + QString::fromLatin1(host));
+    if (!url.isValid() || url.port() != m_nPoort)
+        return false;
+    const QHostAddress adres(url.host());
+    return url.host() == QLatin1String("localhost") || adres.isLoopback() || (!adres.isNull() && adres == m_adres);
+}
+
 bool CAfstandServer::MagOpwaarderen(const SHttpVerzoek& verzoek, QByteArray& fout) const
 {
     // The page's own origin only: the address the phone asked for.
     const QByteArray host = verzoek.Kop("host");
-    if (host.isEmpty() || verzoek.Kop("origin") != "http://" + host) {
+    if (!IsEigenHost(host) || verzoek.Kop("origin") != "http://" + host) {
         fout = "Verkeerde herkomst";
         return false;
     }
@@ -428,6 +439,7 @@ void CAfstandServer::NieuweTelefoon()
             pSocket->deleteLater();
             continue;
         }
+        pSocket->setParent(this); // gone with the server at the latest
         pSocket->setMaxAllowedIncomingFrameSize(nMaxBericht);
         pSocket->setMaxAllowedIncomingMessageSize(nMaxBericht);
         auto p = std::make_unique<STelefoon>();

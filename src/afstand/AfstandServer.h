@@ -74,6 +74,7 @@ private:
     void NieuweVerbinding(QTcpServer& server);
     void LeesHttp(QTcpSocket* pSocket);
     void Antwoord(QTcpSocket* pSocket, int nStatus, const QByteArray& type, const QByteArray& inhoud);
+    bool IsEigenHost(const QByteArray& host) const;
     bool MagOpwaarderen(const SHttpVerzoek& verzoek, QByteArray& fout) const;
     void Koppel(QTcpSocket* pSocket, const QByteArray& inhoud, const QByteArray& agent);
     void NieuweTelefoon();

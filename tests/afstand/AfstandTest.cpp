@@ -253,8 +253,8 @@ protected:
     }
     QByteArray Post(const char* szPad, const QByteArray& inhoud)
     {
-        return Http(QByteArray("POST ") + szPad
-            + " HTTP/1.1\r\nHost: x\r\nContent-Length: " + QByteArray::number(inhoud.size()) + "\r\n\r\n" + inhoud);
+        return Http(QByteArray("POST ") + szPad + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(server.Poort())
+            + "\r\nContent-Length: " + QByteArray::number(inhoud.size()) + "\r\n\r\n" + inhoud);
     }
 
     // A phone's WebSocket with what it received; connected or not within two seconds.
@@ -322,7 +322,7 @@ TEST_F(Server, KoppelenMetCodeEnSlot)
     koppeling.NieuweCode();
     const QByteArray fout = koppeling.Code() == QStringLiteral("111111") ? "222222" : "111111";
     for (int i = 1; i < CKoppeling::nMaxFout; ++i)
-        EXPECT_TRUE(Post("/koppel", R"({"code":")" + fout + R"("})").startsWith("HTTP/1.1 403"));
+        EXPECT_TRUE(Post("/koppel", R"({"code":")" + fout + R"("})").contains("Verkeerde code."));
     EXPECT_TRUE(Post("/koppel", R"({"code":")" + fout + R"("})").startsWith("HTTP/1.1 429"));
     EXPECT_TRUE(Post("/koppel", R"({"code":")" + koppeling.Code().toLatin1() + R"("})").startsWith("HTTP/1.1 429"));
     EXPECT_TRUE(Post("/koppel", QByteArray(2000, 'x')).startsWith("HTTP/1.1 413"));
@@ -350,6 +350,13 @@ TEST_F(Server, AlleenEenGekoppeldeTelefoonVanDeEigenHerkomstVerbindt)
         auto p = Telefoon(g.token, g.strHerkomst);
         EXPECT_EQ(p->state() == QAbstractSocket::ConnectedState, g.bVerbonden) << g.strHerkomst.toStdString();
     }
+    // A site whose name points at this computer gets nothing, even with the
+    // right origin for that name.
+    const QByteArray host = "kwaadaardig.example:" + QByteArray::number(server.Poort());
+    EXPECT_TRUE(Http("GET /ws?token=" + token + " HTTP/1.1\r\nHost: " + host + "\r\nOrigin: http://" + host
+        + "\r\nUpgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
+          "Sec-WebSocket-Version: 13\r\n\r\n")
+                    .startsWith("HTTP/1.1 403"));
 }
 
 TEST_F(Server, OpdrachtenTikkenEnSlechteBerichten)
