@@ -23,7 +23,10 @@ CAfstandsbediening::CAfstandsbediening(
 
 CAfstandsbediening::~CAfstandsbediening()
 {
+    // The server first: it serves the show's side and the pairing until it stops.
     m_pDoel->ZetServer(nullptr);
+    m_pServer->disconnect(this);
+    delete m_pServer;
 }
 
 void CAfstandsbediening::StartAlsAan()
