@@ -519,7 +519,21 @@ void CAfstandServer::Bericht(QWebSocket* pSocket, const QString& strTekst)
 void CAfstandServer::Voer(STelefoon& telefoon, const SAfstandBericht& bericht)
 {
     using Soort = SAfstandBericht::Soort;
-    const auto eenvoudig = [&](SAfstandOpdracht::Soort soort) { m_doel.Voer({ soort, -1 }); };
+    // The buttons that are a presenter's key.
+    static constexpr std::pair<Soort, SAfstandOpdracht::Soort> aKnoppen[] = {
+        { Soort::Vorige, SAfstandOpdracht::Soort::Vorige },
+        { Soort::Volgende, SAfstandOpdracht::Soort::Volgende },
+        { Soort::Terug, SAfstandOpdracht::Soort::Terug },
+        { Soort::Gong, SAfstandOpdracht::Soort::Gong },
+        { Soort::StopGeluid, SAfstandOpdracht::Soort::StopGeluid },
+    };
+    for (const auto& [soort, opdracht] : aKnoppen) {
+        if (bericht.soort == soort) {
+            m_doel.Voer({ opdracht, -1 });
+            Verstuur();
+            return;
+        }
+    }
     switch (bericht.soort) {
     case Soort::Ping:
         Verzend(telefoon, Json({ { "t", QStringLiteral("pong") } }), false);
@@ -527,21 +541,6 @@ void CAfstandServer::Voer(STelefoon& telefoon, const SAfstandBericht& bericht)
     case Soort::Maat:
         telefoon.nBreedte = bericht.nBreedte;
         telefoon.nVersieH = telefoon.nVersieV = 0;
-        break;
-    case Soort::Vorige:
-        eenvoudig(SAfstandOpdracht::Soort::Vorige);
-        break;
-    case Soort::Volgende:
-        eenvoudig(SAfstandOpdracht::Soort::Volgende);
-        break;
-    case Soort::Terug:
-        eenvoudig(SAfstandOpdracht::Soort::Terug);
-        break;
-    case Soort::Gong:
-        eenvoudig(SAfstandOpdracht::Soort::Gong);
-        break;
-    case Soort::StopGeluid:
-        eenvoudig(SAfstandOpdracht::Soort::StopGeluid);
         break;
     case Soort::Item: {
         // Only an item the phone saw listed for the page now on show.
@@ -561,7 +560,7 @@ void CAfstandServer::Voer(STelefoon& telefoon, const SAfstandBericht& bericht)
         if (bericht.nSleutel != staat.nBeeldSleutel)
             break;
         if (staat.bViewer) {
-            eenvoudig(SAfstandOpdracht::Soort::SluitViewer);
+            m_doel.Voer({ SAfstandOpdracht::Soort::SluitViewer, -1 });
             break;
         }
         const auto it = m_beelden.find(telefoon.nBreedte);
@@ -577,6 +576,8 @@ void CAfstandServer::Voer(STelefoon& telefoon, const SAfstandBericht& bericht)
         }
         break;
     }
+    default: // the buttons above
+        break;
     }
     Verstuur();
 }
