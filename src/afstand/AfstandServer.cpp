@@ -615,7 +615,7 @@ void CAfstandServer::Verstuur()
     if (m_aTelefoons.empty())
         return;
     const SAfstandStaat staat = m_doel.Staat();
-    m_pOpname.reset(); // taken again when a picture is needed
+    std::shared_ptr<IAfstandTekening> pOpname; // taken when a picture is needed, once for all widths
     const QByteArray json = StaatJson(staat, QTime::currentTime().toString(QStringLiteral("HH:mm")));
     const qint64 nNu = m_tijd.elapsed();
     m_nSleutel = staat.nBeeldSleutel;
@@ -630,7 +630,7 @@ void CAfstandServer::Verstuur()
         const bool bVerouderd
             = beeld.nSleutel != staat.nBeeldSleutel || (staat.bLevend && nNu - beeld.nTijd >= nLevendMs);
         if (bVerouderd && staat.bLoopt)
-            MaakBeeld(telefoon.nBreedte, beeld, staat);
+            MaakBeeld(telefoon.nBreedte, beeld, staat, pOpname);
         const bool bAchter = telefoon.nVersieH != beeld.nVersie || telefoon.nVersieV != beeld.nVersieV;
         if (beeld.nSleutel == staat.nBeeldSleutel && !beeld.jpeg.isEmpty() && bAchter
             && std::find(m_aUitTeDelen.begin(), m_aUitTeDelen.end(), telefoon.pSocket) == m_aUitTeDelen.end())
@@ -647,7 +647,6 @@ void CAfstandServer::Verstuur()
         p->abort();
         Verwijder(p);
     }
-    m_pOpname.reset();
     if (!m_aUitTeDelen.empty() && !m_uitdelen.isActive())
         m_uitdelen.start();
     // Pictures of widths no phone shows any more are dropped.
@@ -679,12 +678,13 @@ void CAfstandServer::DeelUit()
         m_uitdelen.start();
 }
 
-void CAfstandServer::MaakBeeld(int nBreedte, SBeeld& beeld, const SAfstandStaat& staat)
+void CAfstandServer::MaakBeeld(
+    int nBreedte, SBeeld& beeld, const SAfstandStaat& staat, std::shared_ptr<IAfstandTekening>& pOpname)
 {
     if (beeld.bBezig)
         return; // the turn after it is done makes the newer one
-    if (!m_pOpname)
-        m_pOpname = m_doel.Opname();
+    if (!pOpname)
+        pOpname = m_doel.Opname();
     beeld.bBezig = true;
     const quint64 nSleutel = staat.nBeeldSleutel;
     const bool bNieuwePagina = beeld.nSleutel != nSleutel;
@@ -716,7 +716,7 @@ void CAfstandServer::MaakBeeld(int nBreedte, SBeeld& beeld, const SAfstandStaat&
         Verstuur();
     });
     // Drawn and encoded on the remote's own thread.
-    pWachter->setFuture(QtConcurrent::run(&m_tekenaar, [pOpname = m_pOpname, nBreedte, bNieuwePagina] {
+    pWachter->setFuture(QtConcurrent::run(&m_tekenaar, [pOpname, nBreedte, bNieuwePagina] {
         SGemaakt gemaakt;
         const QImage huidig = pOpname->Huidig(nBreedte, gemaakt.klikvlak);
         gemaakt.maat = huidig.size();

@@ -81,7 +81,7 @@ private:
     void Bericht(QWebSocket* pSocket, const QString& strTekst);
     void Voer(STelefoon& telefoon, const SAfstandBericht& bericht);
     void Verstuur();
-    void MaakBeeld(int nBreedte, SBeeld& beeld, const SAfstandStaat& staat);
+    void MaakBeeld(int nBreedte, SBeeld& beeld, const SAfstandStaat& staat, std::shared_ptr<IAfstandTekening>& pOpname);
     // Sends the next waiting phone its pictures.
     void DeelUit();
     bool Verzend(STelefoon& telefoon, const QByteArray& data, bool bBinair);
@@ -106,6 +106,5 @@ private:
     QElapsedTimer m_tijd;
     int m_nGemaakteBeelden = 0;
     qint64 m_nLangsteBeurtNs = 0;
-    std::shared_ptr<IAfstandTekening> m_pOpname; // of this turn
     QThreadPool m_tekenaar;
 };

@@ -65,6 +65,8 @@ namespace {
 // would spare the phones some waiting at a page change (the scaling is on
 // this thread, never on the UI thread) at the cost of memory.
 constexpr qint64 nGeschaaldGrens = 6ll * 1024 * 1024;
+// The page buffers it keeps: the page on show and the next one at two widths.
+constexpr size_t nMaxVellen = 4;
 
 QSize Maat(const CRect& monitor, int nBreedte)
 {
@@ -127,20 +129,24 @@ public:
     SViewerInhoud m_viewer;
 
 private:
-    // A composer per picture: its fonts are keyed by the copies' elements.
     static void ZetGrens() { CGeschaaldeAfbeeldingen::Instance().ZetGrens(nGeschaaldGrens); }
     // The drawing thread draws each size into the same pixels each time
     // (the picture before it is encoded and let go by then), so that its
-    // heap does not grow with every page.
+    // heap does not grow with every page; a width no longer asked for (a
+    // phone turned or gone) gives its pixels back.
     QImage& Vel(int nBreedte, bool bVolgend) const
     {
         static thread_local std::map<std::pair<int, bool>, QImage> vellen;
-        QImage& vel = vellen[{ nBreedte, bVolgend }];
+        const std::pair<int, bool> sleutel { nBreedte, bVolgend };
+        if (!vellen.contains(sleutel) && vellen.size() >= nMaxVellen)
+            vellen.clear();
+        QImage& vel = vellen[sleutel];
         const QSize maat = Maat(m_monitor, nBreedte);
         if (vel.size() != maat)
             vel = QImage(maat, QImage::Format_RGB32);
         return vel;
     }
+    // A composer per picture: its fonts are keyed by the copies' elements.
     CPaginaTekenaar Tekenaar() const
     {
         ZetGrens();
