@@ -11,6 +11,7 @@
 #include "dialogs/EigenschappenDialogen.h"
 #include "dialogs/IGong.h"
 #include "dialogs/OpenBestandsDialoog.h"
+#include "model/BeeldLading.h"
 #include "model/ZerbantikoDoc.h"
 #include "render/Klok.h"
 #include "show/Show.h"
@@ -131,8 +132,11 @@ int StartEditor(QApplication& app, const QString& strProject)
         if (bMeten)
             MeldEersteTekening();
         ZetIkoon(app);
+        CBeeldLading::LaatAchtergrondToe();
     });
     frame.Ontwerp()->installEventFilter(&naEersteTekening);
+    // The pictures of pages not on screen wait for the first paint.
+    CBeeldLading::HoudAchtergrondTegen();
     frame.show();
     // Work of a program that did not end well comes first.
     CHerstel herstel(doc);

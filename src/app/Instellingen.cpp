@@ -55,12 +55,15 @@ QStringList RecenteBestanden()
 QStringList VoegRecentToe(const QString& strPad)
 {
     const QString strVol = QFileInfo(strPad).absoluteFilePath();
-    QStringList a = RecenteBestanden();
+    const QStringList aWas = RecenteBestanden();
+    QStringList a = aWas;
     a.removeAll(strVol);
     a.prepend(strVol);
     while (a.size() > nMaxRecent)
         a.removeLast();
-    BewaarRecent(a);
+    // Opening the last project again changes nothing worth writing.
+    if (a != aWas)
+        BewaarRecent(a);
     return a;
 }
 

@@ -23,6 +23,17 @@ namespace {
 constexpr int nKlokPeriode = 100; // ms
 const QColor kleurRaster(128, 128, 128); // frames and crosses of empty overview cells
 
+// A picture of the part r of beeld that shares its pixels: what is drawn in
+// it lands in beeld, without a picture of its own to copy over.
+QImage Deel(QImage& beeld, const CRect& r)
+{
+    Q_ASSERT(QRect(0, 0, beeld.width(), beeld.height()).contains(QRect(r.left, r.top, r.Width(), r.Height())));
+    Q_ASSERT(beeld.format() == QImage::Format_RGB32);
+    constexpr int nBytesPerPixel = 4;
+    return QImage(beeld.bits() + qsizetype(r.top) * beeld.bytesPerLine() + qsizetype(r.left) * nBytesPerPixel,
+        r.Width(), r.Height(), beeld.bytesPerLine(), QImage::Format_RGB32);
+}
+
 } // namespace
 
 CZerbantikoView::CZerbantikoView(CZerbantikoDoc& doc, const IKlok& klok, QWidget* pParent)
@@ -57,11 +68,9 @@ QImage CZerbantikoView::OnDraw(const QSize& client)
         = CPaginaTekenaar::TekenVenster(client, KiesMonitor(project).GeefRechthoek(), project, m_rectUitvoer);
     if (m_rectUitvoer.IsEmpty())
         return venster;
-    QImage bitmap(m_rectUitvoer.Width(), m_rectUitvoer.Height(), QImage::Format_RGB32);
-    if (!TekenInhoud(bitmap))
-        return venster; // nothing selected: only the grey client area
-    QPainter p(&venster);
-    p.drawImage(m_rectUitvoer.left, m_rectUitvoer.top, bitmap);
+    // The page is drawn straight into its place in the client's picture.
+    QImage bitmap = Deel(venster, m_rectUitvoer);
+    TekenInhoud(bitmap); // nothing selected leaves the grey client area
     return venster;
 }
 
@@ -155,10 +164,9 @@ void CZerbantikoView::TekenOverzicht(QImage& bitmap)
             if (!pPagina)
                 continue;
             // The thumbnail's texts get fonts for the thumbnail's height.
-            QImage duim(cel.Width(), cel.Height(), QImage::Format_RGB32);
+            QImage duim = Deel(bitmap, cel);
             miniMarkeringen.BeginPagina(pPagina, nullptr);
             mini.DrawPage(duim, *pPagina, nullptr);
-            p.drawImage(left, top, duim);
             p.setPen(Qt::white);
             p.drawRect(q.adjusted(0, 0, -1, -1));
             m_aRectItem[size_t(d)] = cel;

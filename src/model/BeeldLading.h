@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 
 #include <condition_variable>
 #include <memory>
@@ -14,17 +15,32 @@
 // and then. Either way it is decoded once.
 class CBeeldLading {
 public:
-    explicit CBeeldLading(QByteArray data);
+    // maat and formaat as the file's header gives them (empty when unknown).
+    explicit CBeeldLading(QByteArray data, QSize maat = {}, QByteArray formaat = {});
     // Already decoded (or known to be no picture when null).
     explicit CBeeldLading(std::shared_ptr<const QImage> pBeeld);
 
     // Starts decoding on Qt's shared pool of workers. The worker holds the
     // load only weakly: a picture nobody names any more is not decoded.
     static void StartOpAchtergrond(const std::shared_ptr<CBeeldLading>& pLading);
+    // While held, loads wait for whoever needs them first instead of taking
+    // the workers; letting go starts the ones still waiting. A window's first
+    // paint does not share the processor with pictures it does not show.
+    static void HoudAchtergrondTegen();
+    static void LaatAchtergrondToe();
 
     // The decoded picture, or null when the bytes are no picture after all
     // (a truncated or corrupt file). Waits for a worker that is at it.
     const QImage* Beeld();
+    // For drawing a picture smaller than it is: the decoded picture. While
+    // the workers are held back (a first paint) and it is not decoded yet,
+    // one decoded at size minimaal will do when the format allows it cheaply
+    // (a JPEG's decoder scales by eighths on the way) and that is at most
+    // half of each side; what is drawn or exported later is always drawn
+    // from the whole picture. The smaller one is let go once that is there.
+    std::shared_ptr<const QImage> BeeldVanMinstens(const QSize& minimaal);
+    // The size without decoding when the header told it; else decodes.
+    QSize Maat();
     // Whether the picture is decoded or known to fail, without waiting.
     bool Klaar() const;
 
@@ -37,5 +53,8 @@ private:
     std::condition_variable m_klaar;
     Toestand m_toestand = Toestand::Wacht;
     QByteArray m_data;
+    const QSize m_maat;
+    const QByteArray m_formaat;
     std::shared_ptr<const QImage> m_pBeeld;
+    std::shared_ptr<const QImage> m_pVerkleind;
 };

@@ -32,3 +32,21 @@ QSize CPicture::GetSize() const
     const QImage* pBeeld = Image();
     return pBeeld ? pBeeld->size() : QSize(0, 0);
 }
+
+QSize CPicture::Maat() const
+{
+    return m_pImage ? m_pImage->Maat() : QSize();
+}
+
+std::shared_ptr<const QImage> CPicture::ImageVoor(const QSize& doel, const QSize& bron) const
+{
+    if (!m_pImage)
+        return nullptr;
+    const QSize maat = m_pImage->Maat();
+    if (!maat.isValid() || bron.isEmpty())
+        return m_pImage->BeeldVanMinstens(maat);
+    // Each drawn pixel's share of the whole picture.
+    const QSize minimaal(int((qint64(doel.width()) * maat.width() + bron.width() - 1) / bron.width()),
+        int((qint64(doel.height()) * maat.height() + bron.height() - 1) / bron.height()));
+    return m_pImage->BeeldVanMinstens(minimaal);
+}

@@ -29,6 +29,14 @@ public:
     // In pixels; only the ratio and proportional parts of it are ever used.
     QSize GetSize() const;
     const QImage* Image() const;
+    // The size without decoding when the file's header told it.
+    QSize Maat() const;
+    // For drawing the part bron of the picture (in the pixels of the whole
+    // one, of size Maat()) into a rectangle of size doel: the whole picture,
+    // or during a first paint while it is not decoded yet one decoded smaller
+    // that still has a pixel for each one drawn (see CBeeldLading). Held by
+    // the caller while it draws.
+    std::shared_ptr<const QImage> ImageVoor(const QSize& doel, const QSize& bron) const;
     // A file was named and read but it would not decode (it is truncated or
     // corrupt): drawn as missing, and worth telling the operator about.
     bool Mislukt() const { return m_pImage && !Image(); }

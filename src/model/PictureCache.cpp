@@ -21,7 +21,36 @@ namespace {
 // any memory is taken.
 constexpr int nDecodeerLimietMB = 1024;
 
+struct SHandtekening {
+    const char* szFormaat;
+    qsizetype nPositie;
+    QByteArrayView bytes;
+};
+
+// Asking Qt to tell the format from the content loads every picture plugin it
+// has (and their libraries) to ask each; for the formats photos come in the
+// first bytes say which one to ask.
+constexpr SHandtekening aHandtekeningen[] = {
+    { "jpeg", 0, QByteArrayView("\xFF\xD8\xFF", 3) },
+    { "png", 0, QByteArrayView("\x89PNG\r\n\x1A\n", 8) },
+    { "gif", 0, QByteArrayView("GIF8", 4) },
+    { "bmp", 0, QByteArrayView("BM", 2) },
+    { "webp", 8, QByteArrayView("WEBP", 4) },
+    { "tiff", 0, QByteArrayView("II*\0", 4) },
+    { "tiff", 0, QByteArrayView("MM\0*", 4) },
+};
+
 } // namespace
+
+QByteArray CPictureCache::FormaatVanKop(const QByteArray& kop)
+{
+    for (const auto& h : aHandtekeningen) {
+        if (kop.size() >= h.nPositie + h.bytes.size()
+            && QByteArrayView(kop).sliced(h.nPositie, h.bytes.size()) == h.bytes)
+            return QByteArray(h.szFormaat);
+    }
+    return {};
+}
 
 std::shared_ptr<const QImage> CPictureCache::Decode(const QByteArray& data)
 {
@@ -33,7 +62,8 @@ std::shared_ptr<const QImage> CPictureCache::Decode(const QByteArray& data)
     if (data.isEmpty())
         return nullptr;
     // The format comes from the content, whatever the file is called.
-    QImage image = QImage::fromData(data);
+    const QByteArray formaat = FormaatVanKop(data.first(qMin(data.size(), qsizetype(16))));
+    QImage image = QImage::fromData(data, formaat.isEmpty() ? nullptr : formaat.constData());
     if (image.isNull())
         return nullptr;
     return std::make_shared<const QImage>(std::move(image));
@@ -60,18 +90,23 @@ std::shared_ptr<CBeeldLading> CPictureCache::Get(const QString& strPad)
         return nullptr;
     // The first bytes tell whether this is a picture at all; a file that is
     // none is not read any further.
+    const QByteArray formaat = FormaatVanKop(file.peek(16));
+    QSize maat;
     {
-        QImageReader kop(&file);
-        kop.setDecideFormatFromContent(true);
+        QImageReader kop(&file, formaat);
+        kop.setDecideFormatFromContent(formaat.isEmpty());
         if (!kop.canRead())
             return nullptr;
+        // The header's size is the decoded one's unless the picture is turned on reading.
+        if (!kop.autoTransform() || !(kop.transformation() & QImageIOHandler::TransformationRotate90))
+            maat = kop.size();
     }
     if (!file.seek(0))
         return nullptr;
     const QByteArray data = file.read(nMaxBytes + 1);
     if (data.size() > nMaxBytes)
         return nullptr;
-    auto p = std::make_shared<CBeeldLading>(data);
+    auto p = std::make_shared<CBeeldLading>(data, maat, formaat);
     CBeeldLading::StartOpAchtergrond(p);
     if (m_map.size() > 64)
         Opruimen();

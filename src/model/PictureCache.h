@@ -22,6 +22,9 @@ public:
     std::shared_ptr<CBeeldLading> Get(const QString& strPad);
 
     static std::shared_ptr<const QImage> Decode(const QByteArray& data);
+    // The format the first bytes of a file announce, for the formats photos
+    // come in; empty when they announce none of those.
+    static QByteArray FormaatVanKop(const QByteArray& kop);
 
 private:
     struct SSleutel {

@@ -10,6 +10,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <cmath>
+
 using namespace Geometrie;
 
 namespace {
@@ -31,10 +33,10 @@ bool IsEllips(const CDataItemBasis& item)
 // Where a picture lands in target t by fit mode, and which part of it is
 // shown; false when the mode draws no picture.
 bool PlaatsAfbeelding(
-    int nManier, const CRect& t, const QImage& beeld, const CDataItemBasis* pItem, CRect& getekend, CRect& bron)
+    int nManier, const CRect& t, const QSize& maat, const CDataItemBasis* pItem, CRect& getekend, CRect& bron)
 {
-    const double pw = beeld.width(), ph = beeld.height();
-    bron = { 0, 0, beeld.width(), beeld.height() };
+    const double pw = maat.width(), ph = maat.height();
+    bron = { 0, 0, maat.width(), maat.height() };
     switch (nManier) {
     case Manier::Passend:
         getekend = pItem ? AfbeeldingPassend(*pItem, t, pw, ph) : FitRect(t, pw, ph);
@@ -52,6 +54,22 @@ bool PlaatsAfbeelding(
     }
 }
 
+// The picture to draw, placed by the size of the whole one: while that is
+// still being decoded a smaller one will do, with bron brought to its pixels.
+std::shared_ptr<const QImage> TeTekenen(const CPicture& picture, const CRect& getekend, CRect& bron)
+{
+    const QSize maat = picture.Maat();
+    auto pBeeld = picture.ImageVoor(QSize(getekend.Width(), getekend.Height()), QSize(bron.Width(), bron.Height()));
+    if (pBeeld && pBeeld->size() != maat && !maat.isEmpty()) {
+        const double fx = double(pBeeld->width()) / maat.width();
+        const double fy = double(pBeeld->height()) / maat.height();
+        bron = { int(std::floor(bron.left * fx)), int(std::floor(bron.top * fy)),
+            qMin(pBeeld->width(), int(std::ceil(bron.right * fx))),
+            qMin(pBeeld->height(), int(std::ceil(bron.bottom * fy))) };
+    }
+    return pBeeld;
+}
+
 } // namespace
 
 CPaginaTekenaar::CPaginaTekenaar(Variant variant, const IKlok& klok, CTekenaar::Methode methode)
@@ -65,11 +83,16 @@ void CPaginaTekenaar::TekenAchtergrond(CTekenaar& t, CDataItemPagina& pagina)
 {
     const CRect heel { 0, 0, t.W(), t.H() };
     m_rectAchtergrond = heel;
-    const QImage* pBeeld = pagina.m_picture.Image();
+    const QSize maat = pagina.m_picture.Maat();
     CRect bron;
-    const bool bTekenen = pBeeld
-        && PlaatsAfbeelding(pagina.m_nManierVanTonen, heel, *pBeeld, nullptr, m_rectAchtergrond, bron)
-        && !bron.IsEmpty();
+    bool bTekenen = maat.isValid()
+        && PlaatsAfbeelding(pagina.m_nManierVanTonen, heel, maat, nullptr, m_rectAchtergrond, bron) && !bron.IsEmpty();
+    const std::shared_ptr<const QImage> pGetekend
+        = bTekenen ? TeTekenen(pagina.m_picture, m_rectAchtergrond, bron) : nullptr;
+    const QImage* pBeeld = bTekenen ? pGetekend.get() : pagina.m_picture.Image();
+    bTekenen = bTekenen && pBeeld;
+    if (!pBeeld)
+        m_rectAchtergrond = heel;
     // Only a photo that surely covers the whole page leaves nothing of the
     // colour to see; otherwise the colour lies under everything.
     if (!bTekenen || m_rectAchtergrond != heel || pBeeld->hasAlphaChannel())
@@ -141,11 +164,15 @@ void CPaginaTekenaar::TekenAfbeeldingItem(CTekenaar& t, CDataItemBasis& item, bo
 {
     const CRect doel = AfbeeldingRect(item, t.W(), t.H());
     CRect getekend = doel;
-    if (const QImage* pBeeld = item.m_picture.Image()) {
+    if (const QSize maat = item.m_picture.Maat(); maat.isValid()) {
         CRect bron;
-        if (PlaatsAfbeelding(item.m_nManierVanTonen, doel, *pBeeld, &item, getekend, bron)) {
-            t.DrawWithOpacity(item.m_nDekkingKleurvlak, getekend,
-                [&](QPainter& p) { TekenAfbeelding(p, *pBeeld, Q(getekend), Q(bron)); });
+        if (PlaatsAfbeelding(item.m_nManierVanTonen, doel, maat, &item, getekend, bron)) {
+            if (const auto pBeeld = TeTekenen(item.m_picture, getekend, bron)) {
+                t.DrawWithOpacity(item.m_nDekkingKleurvlak, getekend,
+                    [&](QPainter& p) { TekenAfbeelding(p, *pBeeld, Q(getekend), Q(bron)); });
+            } else {
+                getekend = doel;
+            }
         }
     }
     // Over the picture: a colour filter.
@@ -316,7 +343,8 @@ void CPaginaTekenaar::BereidVoor(CDataItemPagina& pagina, int W, int H)
     const CRect heel { 0, 0, W, H };
     CRect getekend, bron;
     if (const QImage* pBeeld = pagina.m_picture.Image()) {
-        if (PlaatsAfbeelding(pagina.m_nManierVanTonen, heel, *pBeeld, nullptr, getekend, bron) && !bron.IsEmpty()) {
+        if (PlaatsAfbeelding(pagina.m_nManierVanTonen, heel, pBeeld->size(), nullptr, getekend, bron)
+            && !bron.IsEmpty()) {
             const int nLaag = pagina.m_nDekkingKleurlaag > 0 ? pagina.m_nDekkingKleurlaag : 0;
             if (!BereidAfbeeldingMetLaag(maat, *pBeeld, Q(getekend), Q(bron), pagina.m_clrKleurlaag, nLaag))
                 BereidAfbeelding(maat, *pBeeld, Q(getekend), Q(bron));
@@ -328,7 +356,7 @@ void CPaginaTekenaar::BereidVoor(CDataItemPagina& pagina, int W, int H)
             continue;
         ComputeAnchor(*pItem, W, H);
         const CRect doel = AfbeeldingRect(*pItem, W, H);
-        if (PlaatsAfbeelding(pItem->m_nManierVanTonen, doel, *pBeeld, pItem.get(), getekend, bron))
+        if (PlaatsAfbeelding(pItem->m_nManierVanTonen, doel, pBeeld->size(), pItem.get(), getekend, bron))
             BereidAfbeelding(maat, *pBeeld, Q(getekend), Q(bron));
     }
 }
@@ -367,7 +395,7 @@ void DrawPageBackgroundPreview(QImage& doel, const CRect& r, COLORREF clrAchterg
     if (!pBeeld)
         return;
     CRect getekend, bron;
-    if (PlaatsAfbeelding(nManier, r, *pBeeld, nullptr, getekend, bron))
+    if (PlaatsAfbeelding(nManier, r, pBeeld->size(), nullptr, getekend, bron))
         t.Teken([&](QPainter& p) { TekenAfbeelding(p, *pBeeld, Q(getekend), Q(bron)); });
     if (nDekkingLaag > 0)
         t.OverlayColour(getekend, clrLaag, nDekkingLaag);

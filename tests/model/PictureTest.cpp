@@ -1,11 +1,14 @@
 #include "model/Picture.h"
 
+#include "model/BeeldLading.h"
 #include "model/DataItemPaginaItem.h"
 #include "model/FileKind.h"
+#include "model/PictureCache.h"
 
 #include <QBuffer>
 #include <QDataStream>
 #include <QTemporaryDir>
+#include <QThreadPool>
 
 #include <gtest/gtest.h>
 
@@ -217,4 +220,83 @@ TEST(Voorbereiding, PicturesDecodeOnWorkersOncePerFile)
         EXPECT_EQ(pBeeld->width(), 400 + i % nBestanden);
         EXPECT_EQ(pBeeld, aPics[size_t(i % nBestanden)].Image()) << "one decoded copy per file";
     }
+}
+
+// The first bytes name the format, so that only that format's decoder is
+// asked; anything else is left to Qt to recognise.
+TEST(PictureCache, FormatFromTheFirstBytes)
+{
+    const std::pair<QByteArray, const char*> aGevallen[] = {
+        { QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF", 10), "jpeg" },
+        { QByteArray("\x89PNG\r\n\x1A\n\0\0", 10), "png" },
+        { "GIF89a", "gif" },
+        { "BM\x36\x10", "bmp" },
+        { QByteArray("RIFF\x24\0\0\0WEBPVP8 ", 16), "webp" },
+        { QByteArray("II*\0", 4), "tiff" },
+        { QByteArray("MM\0*", 4), "tiff" },
+        { QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16), "" }, // a sound, not a picture
+        { QByteArray("\xFF\xD8", 2), "" }, // too short to tell
+        { "<svg xmlns=", "" },
+        { "", "" },
+    };
+    for (const auto& [kop, szFormaat] : aGevallen)
+        EXPECT_EQ(CPictureCache::FormaatVanKop(kop), QByteArray(szFormaat)) << kop.toHex().constData();
+}
+
+// Before a large photo is decoded, drawing it small needs only a smaller
+// decode: what it gives is the size asked for, with the same content; from
+// half of a side up, or for a format that cannot decode smaller, it is the
+// whole picture. While the workers are held back nothing decodes by itself.
+TEST(Picture, SmallerDecodeUntilTheWholeOneIsThere)
+{
+    QTemporaryDir dir;
+    QImage foto(1600, 1200, QImage::Format_RGB32);
+    for (int y = 0; y < foto.height(); ++y) {
+        for (int x = 0; x < foto.width(); ++x)
+            foto.setPixel(x, y, qRgb(x * 255 / 1600, y * 255 / 1200, 90));
+    }
+    const QString strJpg = dir.filePath("foto.jpg");
+    ASSERT_TRUE(foto.save(strJpg, "JPEG", 90));
+    const QString strPng = dir.filePath("foto.png");
+    ASSERT_TRUE(foto.save(strPng, "PNG"));
+
+    struct SHouding {
+        SHouding() { CBeeldLading::HoudAchtergrondTegen(); }
+        ~SHouding() { CBeeldLading::LaatAchtergrondToe(); }
+    } houding;
+    struct SGeval {
+        const QString* pPad;
+        QSize doel, bron;
+        QSize verwacht;
+    };
+    const QSize heel(1600, 1200);
+    const SGeval aGevallen[] = {
+        { &strJpg, { 400, 300 }, heel, { 400, 300 } },
+        { &strJpg, { 200, 150 }, { 800, 600 }, { 400, 300 } }, // a zoomed part: its pixels count
+        { &strJpg, { 800, 600 }, heel, { 800, 600 } },
+        { &strJpg, { 801, 600 }, heel, heel }, // more than half of a side
+        { &strPng, { 400, 300 }, heel, heel },
+    };
+    for (const auto& g : aGevallen) {
+        CPicture pic;
+        pic.LoadZonderWachten(*g.pPad);
+        EXPECT_EQ(pic.Maat(), heel);
+        const auto pBeeld = pic.ImageVoor(g.doel, g.bron);
+        ASSERT_TRUE(pBeeld);
+        EXPECT_EQ(pBeeld->size(), g.verwacht) << qPrintable(*g.pPad) << " " << g.doel.width();
+        // The content is the photo's: the gradient at the same relative place.
+        const QRgb mid = pBeeld->pixel(pBeeld->width() * 3 / 4, pBeeld->height() / 4);
+        EXPECT_NEAR(qRed(mid), 191, 8);
+        EXPECT_NEAR(qGreen(mid), 64, 8);
+    }
+
+    CPicture pic;
+    pic.LoadZonderWachten(strJpg);
+    QThreadPool::globalInstance()->waitForDone();
+    EXPECT_EQ(pic.ImageVoor({ 400, 300 }, heel)->size(), QSize(400, 300)) << "held back: not decoded meanwhile";
+    CBeeldLading::LaatAchtergrondToe();
+    QThreadPool::globalInstance()->waitForDone();
+    EXPECT_EQ(pic.ImageVoor({ 400, 300 }, heel)->size(), heel) << "let go: decoded, and used";
+    ASSERT_TRUE(pic.Image());
+    EXPECT_EQ(pic.ImageVoor({ 400, 300 }, heel).get(), pic.Image());
 }

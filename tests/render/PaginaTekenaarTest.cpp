@@ -1,5 +1,6 @@
 #include "render/PaginaTekenaar.h"
 
+#include "model/BeeldLading.h"
 #include "model/DataItemPagina.h"
 #include "model/DataItemPaginaItem.h"
 #include "model/DataItemProject.h"
@@ -435,5 +436,37 @@ TEST_F(Composer, ZoomedBackgroundOfAThinPictureLeavesNoOldPixels)
             for (int x = 0; x < g.w; ++x)
                 ASSERT_NE(beeld.pixel(x, y), oud) << g.pw << "x" << g.ph << " at " << x << "," << y;
         EXPECT_EQ(Rgb(beeld, g.w / 2, g.h / 2), 0x00C800u) << "the one pixel fills the page";
+    }
+}
+
+// A page drawn while its photo is not decoded yet (from a smaller decode)
+// looks as it does once the whole photo is there, in every fit mode.
+TEST_F(Composer, BeforeThePhotoIsDecodedThePageLooksTheSame)
+{
+    QImage foto(1600, 1000, QImage::Format_RGB32);
+    for (int y = 0; y < foto.height(); ++y) {
+        for (int x = 0; x < foto.width(); ++x)
+            foto.setPixel(x, y, qRgb(x * 255 / 1600, y * 255 / 1000, (x / 100 + y / 100) % 2 ? 200 : 40));
+    }
+    const QString strFoto = dir.filePath("foto.jpg");
+    ASSERT_TRUE(foto.save(strFoto, "JPEG", 95));
+    for (const int nManier : { Manier::Passend, Manier::Uitrekken, Manier::Zoomen }) {
+        pagina->m_nManierVanTonen = nManier;
+        CBeeldLading::HoudAchtergrondTegen();
+        pagina->m_picture.LoadZonderWachten(strFoto);
+        const QImage voor = Teken();
+        CBeeldLading::LaatAchtergrondToe();
+        ASSERT_TRUE(pagina->m_picture.Image());
+        const QImage na = Teken();
+        // Hard edges blur a little differently; nothing moves.
+        qint64 nSom = 0;
+        for (int y = 0; y < H; ++y) {
+            for (int x = 0; x < W; ++x) {
+                const QRgb a = voor.pixel(x, y), b = na.pixel(x, y);
+                nSom += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+            }
+        }
+        EXPECT_LT(double(nSom) / (W * H * 3), 2.0) << "mode " << nManier;
+        pagina->m_picture.Release();
     }
 }
