@@ -83,7 +83,7 @@ struct SAfstand {
         pKoppeling = std::make_unique<CKoppeling>();
         pDoel = std::make_unique<CShowAfstand>(doc, klok, pShow->Besturing());
         pServer = std::make_unique<CAfstandServer>(*pDoel, *pKoppeling);
-        pDoel->ZetServer(pServer.get());
+        pDoel->ZetBijWijziging([p = pServer.get()] { p->Gewijzigd(); });
         pServer->Start(QHostAddress(QHostAddress::LocalHost), 0);
         aBeelden.assign(nTelefoons, 0);
         for (int i = 0; i < nTelefoons; ++i) {
@@ -218,7 +218,7 @@ void BM_Geheugen(benchmark::State& state)
         s.pKoppeling = std::make_unique<CKoppeling>();
         s.pDoel = std::make_unique<CShowAfstand>(s.doc, s.klok, besturing);
         s.pServer = std::make_unique<CAfstandServer>(*s.pDoel, *s.pKoppeling);
-        s.pDoel->ZetServer(s.pServer.get());
+        s.pDoel->ZetBijWijziging([p = s.pServer.get()] { p->Gewijzigd(); });
         s.pServer->Start(QHostAddress(QHostAddress::LocalHost), 0);
         QStringList aArgumenten { QStringLiteral("--telefoons"),
             QStringLiteral("127.0.0.1:%1").arg(s.pServer->Poort()) };

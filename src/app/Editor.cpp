@@ -6,6 +6,7 @@
 #include "Iconen.h"
 #include "Instellingen.h"
 #include "MainFrame.h"
+#include "ModulePaden.h"
 #include "ShowMelder.h"
 #include "designer/ZerbantikoView.h"
 #include "dialogs/EigenschappenDialogen.h"
@@ -113,10 +114,7 @@ int StartEditor(QApplication& app, const QString& strProject)
 
     const CSysteemKlok systeemKlok;
     CSysteemStarter starter;
-    const QString strMap = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    CUitgesteldGeluid geluid(
-        { strMap + QStringLiteral("zerbantiko-geluid.so"), strMap + QString::fromUtf8(ZB_GELUID_MODULE_GEINSTALLEERD) },
-        Instellingen::GeluidsApparaat());
+    CUitgesteldGeluid geluid(ModulePaden(QStringLiteral("zerbantiko-geluid.so")), Instellingen::GeluidsApparaat());
     CShow show(doc, systeemKlok, melder, starter, geluid);
     melder.SetShow(&show.Besturing());
     COpenBestandsDialoog openBestand;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "afstand/Koppeling.h"
-#include "console/DlgAfstandsbediening.h"
+#include "afstandsbediening/IAfstandsbediening.h"
 
 #include <QSet>
 #include <QStringList>

@@ -1,10 +1,11 @@
 #include "MainFrame.h"
 
-#include "Afstandsbediening.h"
 #include "IBestandsKiezer.h"
 #include "Iconen.h"
 #include "Instellingen.h"
+#include "ModulePaden.h"
 #include "OpdrachtIds.h"
+#include "UitgesteldeAfstand.h"
 #include "ViewBoom.h"
 #include "WerkbalkDialoog.h"
 #include "console/PresentatieOverzicht.h"
@@ -46,6 +47,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -157,12 +159,13 @@ CMainFrame::CMainFrame(
         connect(&m_pShow->Presentatie(), &CWndPresentatie::zichtbaarheidGewijzigd, this, &CMainFrame::KiesOverzicht);
         connect(&m_pShow->Presentatie(), &CWndPresentatie::schermGewijzigd, this, &CMainFrame::KiesOverzicht);
         m_pShow->Acties().m_overZerbantiko = [this] { OverZerbantiko(); };
-        m_pAfstand = new CAfstandsbediening(m_doc, klok, m_pShow->Besturing(), this);
+        m_pAfstand = new CUitgesteldeAfstand(
+            ModulePaden(QStringLiteral("zerbantiko-afstand.so")), m_doc, klok, m_pShow->Besturing(), this);
         auto toonAfstand = [this] { m_pOverzicht->ToonAfstand(m_pAfstand->Beschrijving()); };
-        connect(m_pAfstand, &CAfstandsbediening::toestandGewijzigd, this, toonAfstand);
+        connect(m_pAfstand, &CUitgesteldeAfstand::toestandGewijzigd, this, toonAfstand);
         toonAfstand();
         // Not before the window is up: a server is nothing the first paint needs.
-        QTimer::singleShot(0, m_pAfstand, &CAfstandsbediening::StartAlsAan);
+        QTimer::singleShot(0, m_pAfstand, &CUitgesteldeAfstand::StartAlsAan);
     }
     connect(&m_doc, &CZerbantikoDoc::titleChanged, this, &CMainFrame::WerkTitelBij);
     connect(&m_doc, &CZerbantikoDoc::modifiedChanged, this, &CMainFrame::WerkTitelBij);
@@ -303,8 +306,8 @@ void CMainFrame::MaakMenus()
     connect(MaakActie(Opdracht::Afstandsbediening, "Afstandsbediening...",
                 "Bedien de presentatie met een telefoon op hetzelfde netwerk\nAfstandsbediening"),
         &QAction::triggered, this, [this] {
-            if (m_pAfstand)
-                m_pAfstand->ToonDialoog(this);
+            if (m_pAfstand && !m_pAfstand->ToonDialoog(this))
+                m_melder.Meld(QStringLiteral("De afstandsbediening is niet geïnstalleerd."));
         });
     QAction* pOverzicht = MaakActie(Opdracht::Overzicht, "Presentatieoverzicht",
         "Wissel tijdens de presentatie tussen het presentatieoverzicht en de ontwerper\nPresentatieoverzicht");

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-class CAfstandsbediening;
+class CUitgesteldeAfstand;
 class CZerbantikoDoc;
 class CPresentatieOverzicht;
 class CZerbantikoView;
@@ -45,7 +45,7 @@ public:
     CViewBoom* Boom() const { return m_pBoom; }
     CZerbantikoView* Ontwerp() const { return m_pOntwerp; }
     CPresentatieOverzicht* Overzicht() const { return m_pOverzicht; }
-    CAfstandsbediening* Afstand() const { return m_pAfstand; }
+    CUitgesteldeAfstand* Afstand() const { return m_pAfstand; }
     // Whether the console stands where the designer does.
     bool ToontOverzicht() const;
     QSplitter* Splitter() const { return m_pSplitter; }
@@ -100,7 +100,7 @@ private:
     CZerbantikoView* m_pOntwerp = nullptr;
     QStackedWidget* m_pStapel = nullptr;
     CPresentatieOverzicht* m_pOverzicht = nullptr; // only with a show
-    CAfstandsbediening* m_pAfstand = nullptr; // only with a show
+    CUitgesteldeAfstand* m_pAfstand = nullptr; // only with a show
     QToolBar* m_pWerkbalk = nullptr;
     QMenu* m_pBestandMenu = nullptr;
     QMenu* m_pGeluidMenu = nullptr;

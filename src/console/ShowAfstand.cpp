@@ -1,6 +1,5 @@
 #include "ShowAfstand.h"
 
-#include "afstand/AfstandServer.h"
 #include "model/DataItemPagina.h"
 #include "model/DataItemProject.h"
 #include "model/ZerbantikoDoc.h"
@@ -17,14 +16,14 @@ CShowAfstand::CShowAfstand(CZerbantikoDoc& doc, const IKlok& klok, CShowBesturin
     , m_besturing(besturing)
 {
     connect(&m_besturing, &CShowBesturing::gewijzigd, this, [this] {
-        if (m_pServer)
-            m_pServer->Gewijzigd();
+        if (m_gewijzigd)
+            m_gewijzigd();
     });
 }
 
-void CShowAfstand::ZetServer(CAfstandServer* pServer)
+void CShowAfstand::ZetBijWijziging(std::function<void()> gewijzigd)
 {
-    m_pServer = pServer;
+    m_gewijzigd = std::move(gewijzigd);
 }
 
 SAfstandStaat CShowAfstand::Staat() const

@@ -4,7 +4,8 @@
 
 #include <QObject>
 
-class CAfstandServer;
+#include <functional>
+
 class CDataItemPagina;
 class CShowBesturing;
 class CZerbantikoDoc;
@@ -21,8 +22,8 @@ class CShowAfstand : public QObject, public IAfstandDoel {
 public:
     CShowAfstand(CZerbantikoDoc& doc, const IKlok& klok, CShowBesturing& besturing, QObject* pOuder = nullptr);
 
-    // The server told of every change the show publishes.
-    void ZetServer(CAfstandServer* pServer);
+    // Who is told of every change the show publishes (the remote's server).
+    void ZetBijWijziging(std::function<void()> gewijzigd);
 
     SAfstandStaat Staat() const override;
     std::shared_ptr<IAfstandTekening> Opname() override;
@@ -34,7 +35,7 @@ private:
     CZerbantikoDoc& m_doc;
     const IKlok& m_klok;
     CShowBesturing& m_besturing;
-    CAfstandServer* m_pServer = nullptr;
+    std::function<void()> m_gewijzigd;
     // What the picture shows other than with time; compared, never followed.
     struct SBeeldInhoud {
         const void* pPagina = nullptr;

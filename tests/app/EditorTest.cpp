@@ -1,6 +1,7 @@
 #include "app/Instellingen.h"
 #include "app/MainFrame.h"
 #include "app/OpdrachtIds.h"
+#include "app/UitgesteldeAfstand.h"
 #include "app/ViewBoom.h"
 #include "designer/ZerbantikoView.h"
 #include "file/ProjectBestand.h"
@@ -419,4 +420,38 @@ TEST_F(Editor, F5StartsTheShowAndShiftF5StopsIt)
     EXPECT_FALSE(show.Presentatie().isVisible());
     EXPECT_FALSE(show.Viewer().isVisible());
     EXPECT_FALSE(geluid.HuidigLoopt());
+}
+
+// The phone remote and the network libraries under it are loaded when the
+// remote is wanted: one the user left on once it is started, one left off
+// not at all; without its module the remote stays off.
+TEST_F(Editor, ThePhoneRemoteLoadsWhenWanted)
+{
+    CFakeGeluid geluid;
+    CFakeStarter starter;
+    CShow show(doc, klok, melder, starter, geluid);
+    struct SGeval {
+        const char* szModule;
+        bool bAan;
+        bool bGeladen;
+        const char* szBeschrijving;
+    };
+    const SGeval aGevallen[] = {
+        { ZB_AFSTAND_MODULE, false, false, "Afstandsbediening: uit" },
+        { ZB_AFSTAND_MODULE, true, true, "Afstandsbediening: http://" },
+        { "/bestaat/niet/zerbantiko-afstand.so", true, false, "Afstandsbediening: uit" },
+    };
+    for (const auto& g : aGevallen) {
+        SAfstandInstelling instelling;
+        instelling.bAan = g.bAan;
+        Instellingen::BewaarAfstand(instelling);
+        CUitgesteldeAfstand afstand({ QString::fromUtf8(g.szModule) }, doc, klok, show.Besturing());
+        QSignalSpy gewijzigd(&afstand, &CUitgesteldeAfstand::toestandGewijzigd);
+        afstand.StartAlsAan();
+        EXPECT_EQ(afstand.Geladen(), g.bGeladen) << g.szModule << g.bAan;
+        EXPECT_TRUE(afstand.Beschrijving().startsWith(g.szBeschrijving)) << qPrintable(afstand.Beschrijving());
+        EXPECT_EQ(gewijzigd.isEmpty(), !g.bGeladen);
+    }
+    CUitgesteldeAfstand zonder({ QStringLiteral("/bestaat/niet.so") }, doc, klok, show.Besturing());
+    EXPECT_FALSE(zonder.ToonDialoog(frame.get()));
 }

@@ -52,7 +52,7 @@ int main(int argc, char** argv)
     CKoppeling koppeling;
     CShowAfstand doel(doc, klok, show.Besturing());
     CAfstandServer server(doel, koppeling);
-    doel.ZetServer(&server);
+    doel.ZetBijWijziging([&server] { server.Gewijzigd(); });
     if (!server.Start(QHostAddress(QHostAddress::LocalHost), CAfstandServer::nStandaardPoort))
         return 1;
     const quint16 nPoort = server.Poort();

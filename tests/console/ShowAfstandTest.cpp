@@ -5,7 +5,7 @@
 
 #include "afstand/AfstandServer.h"
 #include "afstand/Koppeling.h"
-#include "console/DlgAfstandsbediening.h"
+#include "afstandsbediening/DlgAfstandsbediening.h"
 #include "model/DataItemPagina.h"
 #include "model/ZerbantikoDoc.h"
 #include "show/Show.h"
@@ -193,7 +193,7 @@ TEST_F(ShowAfstand, EenTelefoonBestuurtDeShowEnKrijgtHaarBeelden)
 {
     CKoppeling koppeling;
     CAfstandServer server(afstand, koppeling);
-    afstand.ZetServer(&server);
+    afstand.ZetBijWijziging([&server] { server.Gewijzigd(); });
     ASSERT_TRUE(server.Start(QHostAddress(QHostAddress::LocalHost), 0));
     koppeling.NieuweCode();
     const QByteArray token = koppeling.Koppel(koppeling.Code().toLatin1(), QStringLiteral("t")).token;
@@ -229,7 +229,7 @@ TEST_F(ShowAfstand, EenTelefoonBestuurtDeShowEnKrijgtHaarBeelden)
         b().NaarPagina(static_cast<CDataItemPagina*>(doc.m_project.GetKind(0)));
         b().NaarPagina(b().Geschiedenis().front());
     }
-    afstand.ZetServer(nullptr);
+    afstand.ZetBijWijziging({});
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "IAfstandsbediening.h"
+
 #include <QDialog>
 #include <QTimer>
 
@@ -10,13 +12,6 @@ class CKoppeling;
 namespace Ui {
 class CDlgAfstandsbediening;
 }
-
-// The remote's setting as the user keeps it, not in the project.
-struct SAfstandInstelling {
-    bool bAan = false;
-    QString strInterface;
-    int nPoort = 8421;
-};
 
 // "Afstandsbediening": switches the phone remote on or off, on which network
 // and port, shows the address as text and QR code with a pairing code that
