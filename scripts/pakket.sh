@@ -27,9 +27,9 @@ zonder=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$u
 "${zonder[@]}" "$uit/usr/bin/zerbantiko" --render "$uit/usr/share/zerbantiko/voorbeeld/Clubavond.zb" \
   --page 0 --size 640x360 --out "$uit/pagina.png"
 test -s "$uit/pagina.png"
-# The modules (sound, phone remote) are where the installed program looks for them.
+# The modules (sound, phone remote, ZIP) are where the installed program looks for them.
 map=$(grep -aoE '\.\./[^[:cntrl:]]*/zerbantiko/modules' "$uit/usr/bin/zerbantiko" | head -n 1)
-for module in zerbantiko-geluid.so zerbantiko-afstand.so; do
+for module in zerbantiko-geluid.so zerbantiko-afstand.so zerbantiko-zip.so; do
   test -f "$uit/usr/bin/$map/$module"
 done
 echo "package: installed files run, page drawn, modules in bin/$map"

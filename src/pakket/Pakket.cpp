@@ -1,6 +1,7 @@
 #include "Pakket.h"
 
 #include "Sha256.h"
+#include "ZipFuncties.h"
 #include "file/ProjectBestand.h"
 #include "model/ProjectInhoud.h"
 #include "model/Versie.h"
@@ -22,11 +23,16 @@
 #include <future>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <zip.h>
 
 namespace Pakket {
 
 namespace {
+
+// Only called once the public functions below found the module.
+const SZipFuncties& Zip()
+{
+    return *ZipFuncties();
+}
 
 constexpr qint64 nBlok = 1 << 20;
 constexpr qint64 nMaxProjectBytes = 256ll * 1024 * 1024;
@@ -132,7 +138,7 @@ public:
     ~CZip()
     {
         if (m_p)
-            zip_discard(m_p);
+            Zip().zip_discard(m_p);
     }
     CZip(const CZip&) = delete;
     CZip& operator=(const CZip&) = delete;
@@ -146,9 +152,9 @@ private:
 QString ZipFout(int nCode)
 {
     zip_error_t fout;
-    zip_error_init_with_code(&fout, nCode);
-    const QString str = QString::fromLocal8Bit(zip_error_strerror(&fout));
-    zip_error_fini(&fout);
+    Zip().zip_error_init_with_code(&fout, nCode);
+    const QString str = QString::fromLocal8Bit(Zip().zip_error_strerror(&fout));
+    Zip().zip_error_fini(&fout);
     return str;
 }
 
@@ -209,6 +215,8 @@ SOnderzoek Onderzoek(const QString& strProject)
 SResultaat Inpakken(
     const QString& strProject, const QString& strDoel, bool bZonderOntbrekende, const Voortgang& voortgang)
 {
+    if (!ZipFuncties())
+        return Fout(GeenZipModule());
     QByteArray project;
     const SOnderzoek onderzoek = Lees(strProject, project);
     if (!onderzoek.strMelding.isEmpty())
@@ -275,39 +283,41 @@ SResultaat Inpakken(
     const QString strDeel = doelInfo.absoluteDir().filePath(
         QStringLiteral(".%1.%2.deel").arg(doelInfo.fileName(), QUuid::createUuid().toString(QUuid::Id128).left(8)));
     int nFout = 0;
-    CZip zip(zip_open(QFile::encodeName(strDeel).constData(), ZIP_CREATE | ZIP_EXCL, &nFout));
+    CZip zip(Zip().zip_open(QFile::encodeName(strDeel).constData(), ZIP_CREATE | ZIP_EXCL, &nFout));
     if (!zip.get())
         return Fout(QStringLiteral("Het pakket %1 kan niet worden geschreven: %2").arg(strDoel, ZipFout(nFout)));
     const auto voeg = [&zip](const QString& strNaam, zip_source_t* pBron, bool bOpslaan) {
         if (!pBron)
             return false;
-        const zip_int64_t i = zip_file_add(zip.get(), strNaam.toUtf8().constData(), pBron, ZIP_FL_ENC_UTF_8);
+        const zip_int64_t i = Zip().zip_file_add(zip.get(), strNaam.toUtf8().constData(), pBron, ZIP_FL_ENC_UTF_8);
         if (i < 0) {
-            zip_source_free(pBron);
+            Zip().zip_source_free(pBron);
             return false;
         }
         // Pictures and sounds are compressed already: stored as they are.
-        return zip_set_file_compression(zip.get(), zip_uint64_t(i), bOpslaan ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 0) == 0;
+        return Zip().zip_set_file_compression(zip.get(), zip_uint64_t(i), bOpslaan ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 0)
+            == 0;
     };
     bool bGoed = voeg(projectInfo.fileName(),
-                     zip_source_buffer(zip.get(), project.constData(), zip_uint64_t(project.size()), 0), false)
+                     Zip().zip_source_buffer(zip.get(), project.constData(), zip_uint64_t(project.size()), 0), false)
         && voeg(QString::fromLatin1(szManifest),
-            zip_source_buffer(zip.get(), manifest.constData(), zip_uint64_t(manifest.size()), 0), false);
+            Zip().zip_source_buffer(zip.get(), manifest.constData(), zip_uint64_t(manifest.size()), 0), false);
     for (const SIngang& ingang : ingangen) {
         if (!bGoed)
             break;
         bGoed = voeg(ingang.strNaam,
-            zip_source_file(zip.get(), QFile::encodeName(ingang.strBestand).constData(), 0, ingang.nGrootte), true);
+            Zip().zip_source_file(zip.get(), QFile::encodeName(ingang.strBestand).constData(), 0, ingang.nGrootte),
+            true);
     }
     if (!bGoed)
         return Fout(QStringLiteral("Het pakket %1 kan niet worden geschreven: %2")
-                        .arg(strDoel, QString::fromLocal8Bit(zip_strerror(zip.get()))));
+                        .arg(strDoel, QString::fromLocal8Bit(Zip().zip_strerror(zip.get()))));
 
     SVoortgang stand { &voortgang, nTotaal, false };
-    zip_register_progress_callback_with_state(zip.get(), 0.001, MeldVoortgang, nullptr, &stand);
-    zip_register_cancel_callback_with_state(zip.get(), Annuleer, nullptr, &stand);
-    if (zip_close(zip.get()) != 0) {
-        const QString strReden = QString::fromLocal8Bit(zip_strerror(zip.get()));
+    Zip().zip_register_progress_callback_with_state(zip.get(), 0.001, MeldVoortgang, nullptr, &stand);
+    Zip().zip_register_cancel_callback_with_state(zip.get(), Annuleer, nullptr, &stand);
+    if (Zip().zip_close(zip.get()) != 0) {
+        const QString strReden = QString::fromLocal8Bit(Zip().zip_strerror(zip.get()));
         QFile::remove(strDeel);
         if (stand.bGestopt)
             return Fout(QStringLiteral("Inpakken geannuleerd."), Uitkomst::Geannuleerd);
@@ -334,16 +344,16 @@ struct SManifest {
 // one of ours.
 bool LeesManifest(zip_t* pZip, SManifest& m)
 {
-    const zip_int64_t i = zip_name_locate(pZip, szManifest, 0);
+    const zip_int64_t i = Zip().zip_name_locate(pZip, szManifest, 0);
     zip_stat_t st;
-    if (i < 0 || zip_stat_index(pZip, zip_uint64_t(i), 0, &st) != 0 || st.size > 16 * 1024 * 1024)
+    if (i < 0 || Zip().zip_stat_index(pZip, zip_uint64_t(i), 0, &st) != 0 || st.size > 16 * 1024 * 1024)
         return false;
-    zip_file_t* pBestand = zip_fopen_index(pZip, zip_uint64_t(i), 0);
+    zip_file_t* pBestand = Zip().zip_fopen_index(pZip, zip_uint64_t(i), 0);
     if (!pBestand)
         return false;
     QByteArray data(qsizetype(st.size), Qt::Uninitialized);
-    const zip_int64_t n = zip_fread(pBestand, data.data(), st.size);
-    zip_fclose(pBestand);
+    const zip_int64_t n = Zip().zip_fread(pBestand, data.data(), st.size);
+    Zip().zip_fclose(pBestand);
     if (n != zip_int64_t(st.size))
         return false;
     const QJsonObject o = QJsonDocument::fromJson(data).object();
@@ -370,8 +380,10 @@ const QString strBeschadigd = QStringLiteral("Het pakket %1 is beschadigd of onv
 
 QString ProjectNaam(const QString& strPakket)
 {
+    if (!ZipFuncties())
+        return {};
     int nFout = 0;
-    CZip zip(zip_open(QFile::encodeName(strPakket).constData(), ZIP_RDONLY, &nFout));
+    CZip zip(Zip().zip_open(QFile::encodeName(strPakket).constData(), ZIP_RDONLY, &nFout));
     SManifest m;
     if (!zip.get() || !LeesManifest(zip.get(), m))
         return {};
@@ -380,11 +392,13 @@ QString ProjectNaam(const QString& strPakket)
 
 SResultaat Uitpakken(const QString& strPakket, const QString& strMap, bool bOverschrijven, const Voortgang& voortgang)
 {
+    if (!ZipFuncties())
+        return Fout(GeenZipModule());
     int nFout = 0;
-    CZip zip(zip_open(QFile::encodeName(strPakket).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &nFout));
+    CZip zip(Zip().zip_open(QFile::encodeName(strPakket).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &nFout));
     if (!zip.get())
         return Fout(strBeschadigd.arg(strPakket) + QStringLiteral(": %1.").arg(ZipFout(nFout)));
-    const zip_int64_t nIngangen = zip_get_num_entries(zip.get(), 0);
+    const zip_int64_t nIngangen = Zip().zip_get_num_entries(zip.get(), 0);
     if (nIngangen > nMaxIngangen)
         return Fout(QStringLiteral("Het pakket %1 heeft meer dan %2 bestanden; het wordt niet uitgepakt.")
                         .arg(strPakket)
@@ -405,7 +419,7 @@ SResultaat Uitpakken(const QString& strPakket, const QString& strMap, bool bOver
     QSet<QString> gezien;
     for (zip_int64_t i = 0; i < nIngangen; ++i) {
         zip_stat_t st;
-        if (zip_stat_index(zip.get(), zip_uint64_t(i), 0, &st) != 0 || !(st.valid & ZIP_STAT_NAME)
+        if (Zip().zip_stat_index(zip.get(), zip_uint64_t(i), 0, &st) != 0 || !(st.valid & ZIP_STAT_NAME)
             || !(st.valid & ZIP_STAT_SIZE) || !(st.valid & ZIP_STAT_COMP_SIZE))
             return Fout(strBeschadigd.arg(strPakket) + u'.');
         const QString strNaam = QString::fromUtf8(st.name);
@@ -414,7 +428,7 @@ SResultaat Uitpakken(const QString& strPakket, const QString& strMap, bool bOver
                             .arg(strPakket, strNaam));
         zip_uint8_t nSysteem = 0;
         zip_uint32_t nKenmerken = 0;
-        if (zip_file_get_external_attributes(zip.get(), zip_uint64_t(i), 0, &nSysteem, &nKenmerken) == 0
+        if (Zip().zip_file_get_external_attributes(zip.get(), zip_uint64_t(i), 0, &nSysteem, &nKenmerken) == 0
             && nSysteem == ZIP_OPSYS_UNIX) {
             const mode_t soort = mode_t(nKenmerken >> 16) & S_IFMT;
             if (soort != 0 && soort != S_IFREG && soort != S_IFDIR)
@@ -475,10 +489,10 @@ SResultaat Uitpakken(const QString& strPakket, const QString& strMap, bool bOver
             return Fout(QStringLiteral("%1 kan niet worden geschreven.").arg(strPad));
         }
         QFile doel(strPad);
-        zip_file_t* pBron = zip_fopen_index(zip.get(), uit.i, 0);
+        zip_file_t* pBron = Zip().zip_fopen_index(zip.get(), uit.i, 0);
         if (!pBron || !doel.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             if (pBron)
-                zip_fclose(pBron);
+                Zip().zip_fclose(pBron);
             ruimOp();
             return Fout(pBron ? QStringLiteral("%1 kan niet worden geschreven.").arg(strPad)
                               : strBeschadigd.arg(strPakket) + u'.');
@@ -487,7 +501,7 @@ SResultaat Uitpakken(const QString& strPakket, const QString& strMap, bool bOver
         qint64 nGelezen = 0;
         bool bGoed = true;
         zip_int64_t n = 0;
-        while ((n = zip_fread(pBron, blok.data(), zip_uint64_t(blok.size()))) > 0) {
+        while ((n = Zip().zip_fread(pBron, blok.data(), zip_uint64_t(blok.size()))) > 0) {
             hash.Voeg(QByteArrayView(blok.constData(), qsizetype(n)));
             nGelezen += n;
             if (nGelezen > uit.nGrootte || doel.write(blok.constData(), n) != n) {
@@ -496,13 +510,13 @@ SResultaat Uitpakken(const QString& strPakket, const QString& strMap, bool bOver
             }
             nGedaan += n;
             if (voortgang && !voortgang(nGedaan, nTotaal)) {
-                zip_fclose(pBron);
+                Zip().zip_fclose(pBron);
                 doel.close();
                 ruimOp();
                 return Fout(QStringLiteral("Uitpakken geannuleerd."), Uitkomst::Geannuleerd);
             }
         }
-        zip_fclose(pBron);
+        Zip().zip_fclose(pBron);
         doel.close();
         if (!bGoed && doel.error() != QFileDevice::NoError) {
             ruimOp();

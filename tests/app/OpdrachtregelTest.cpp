@@ -275,3 +275,23 @@ TEST(Inpakken, MissingFilesGiveStatusThreeUnlessAllowed)
     EXPECT_TRUE(toch.err.contains("C:\\Club\\weg.jpg")) << toch.err.constData();
     EXPECT_TRUE(QFileInfo::exists(strPakket));
 }
+
+// The program alone, without its modules beside it or installed: packing
+// says why it cannot, writes nothing, and the rest still works.
+TEST(Inpakken, WithoutItsModuleSaysSoAndWritesNothing)
+{
+    QTemporaryDir dir;
+    const QString strExe = dir.filePath("zerbantiko");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZB_EXE), strExe));
+    const QString strPakket = dir.filePath("club.zbz");
+    QProcess p;
+    p.start(strExe, { "--pack", QStringLiteral(ZB_VOORBEELD_MAP "/Clubavond.zb"), strPakket });
+    ASSERT_TRUE(p.waitForFinished(20000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_TRUE(p.readAllStandardError().contains("de module zerbantiko-zip.so ontbreekt"));
+    EXPECT_FALSE(QFileInfo::exists(strPakket));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "zerbantiko" });
+    p.start(strExe, { "--version" });
+    ASSERT_TRUE(p.waitForFinished(20000));
+    EXPECT_EQ(p.exitCode(), 0);
+}
