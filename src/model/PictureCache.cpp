@@ -29,7 +29,7 @@ struct SHandtekening {
 
 // Asking Qt to tell the format from the content loads every picture plugin it
 // has (and their libraries) to ask each; for the formats photos come in the
-// first bytes say which one to ask.
+// first bytes say which one to ask, and a JPEG loads the JPEG plugin alone.
 constexpr SHandtekening aHandtekeningen[] = {
     { "jpeg", 0, QByteArrayView("\xFF\xD8\xFF", 3) },
     { "png", 0, QByteArrayView("\x89PNG\r\n\x1A\n", 8) },
