@@ -22,8 +22,6 @@ public:
     void BijWijziging(std::function<void()> gewijzigd) override;
     void ShowGewijzigd() override;
 
-    CAfstandServer& Server() { return *m_pServer; }
-
 private:
     SAfstandOpslag m_opslag;
     CKoppeling* m_pKoppeling;
