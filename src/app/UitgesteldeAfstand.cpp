@@ -3,8 +3,7 @@
 #include "Instellingen.h"
 #include "afstandsbediening/IAfstandsbediening.h"
 #include "console/ShowAfstand.h"
-
-#include <QLibrary>
+#include "model/ModulePaden.h"
 
 CUitgesteldeAfstand::CUitgesteldeAfstand(
     QStringList aModules, CZerbantikoDoc& doc, const IKlok& klok, CShowBesturing& besturing, QObject* pOuder)
@@ -48,23 +47,16 @@ IAfstandsbediening* CUitgesteldeAfstand::Echt()
 {
     if (m_pEcht)
         return m_pEcht.get();
-    for (const QString& strModule : m_aModules) {
-        // The module stays loaded for the rest of the program's life.
-        QLibrary module(strModule);
-        if (!module.load())
-            continue;
-        if (const auto maak = reinterpret_cast<MaakAfstandsbediening>(module.resolve(szMaakAfstandsbediening))) {
-            SAfstandOpslag opslag { Instellingen::Afstand(), Instellingen::AfstandApparaten(),
-                Instellingen::BewaarAfstand, Instellingen::BewaarAfstandApparaten };
-            m_pEcht.reset(maak(*m_pDoel, opslag));
-            if (m_pEcht) {
-                m_pEcht->BijWijziging([this] { emit toestandGewijzigd(); });
-                m_pDoel->ZetBijWijziging([p = m_pEcht.get()] { p->ShowGewijzigd(); });
-                emit toestandGewijzigd();
-                return m_pEcht.get();
-            }
+    if (const auto maak = reinterpret_cast<MaakAfstandsbediening>(ZoekInModule(m_aModules, szMaakAfstandsbediening))) {
+        SAfstandOpslag opslag { Instellingen::Afstand(), Instellingen::AfstandApparaten(), Instellingen::BewaarAfstand,
+            Instellingen::BewaarAfstandApparaten };
+        m_pEcht.reset(maak(*m_pDoel, opslag));
+        if (m_pEcht) {
+            m_pEcht->BijWijziging([this] { emit toestandGewijzigd(); });
+            m_pDoel->ZetBijWijziging([p = m_pEcht.get()] { p->ShowGewijzigd(); });
+            emit toestandGewijzigd();
+            return m_pEcht.get();
         }
-        qWarning("zerbantiko: afstandsmodule %s onbruikbaar", qPrintable(strModule));
     }
     qWarning("zerbantiko: geen afstandsmodule gevonden");
     return nullptr;

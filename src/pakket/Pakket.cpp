@@ -28,6 +28,9 @@ namespace Pakket {
 
 namespace {
 
+const QString strGeenZipModule
+    = QStringLiteral("Inpakken en uitpakken kunnen niet: de module zerbantiko-zip.so ontbreekt.");
+
 // Only called once the public functions below found the module.
 const SZipFuncties& Zip()
 {
@@ -216,7 +219,7 @@ SResultaat Inpakken(
     const QString& strProject, const QString& strDoel, bool bZonderOntbrekende, const Voortgang& voortgang)
 {
     if (!ZipFuncties())
-        return Fout(GeenZipModule());
+        return Fout(strGeenZipModule);
     QByteArray project;
     const SOnderzoek onderzoek = Lees(strProject, project);
     if (!onderzoek.strMelding.isEmpty())
@@ -393,7 +396,7 @@ QString ProjectNaam(const QString& strPakket)
 SResultaat Uitpakken(const QString& strPakket, const QString& strMap, bool bOverschrijven, const Voortgang& voortgang)
 {
     if (!ZipFuncties())
-        return Fout(GeenZipModule());
+        return Fout(strGeenZipModule);
     int nFout = 0;
     CZip zip(Zip().zip_open(QFile::encodeName(strPakket).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &nFout));
     if (!zip.get())

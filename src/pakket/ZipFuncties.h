@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include <openssl/evp.h>
 #include <zip.h>
 
@@ -43,5 +41,3 @@ struct SZipFuncties {
 // The functions, from the module loaded at the first call (or linked into
 // the program itself, as in the tests); null when the module is missing.
 const SZipFuncties* ZipFuncties();
-// The message for the operator when it is.
-QString GeenZipModule();

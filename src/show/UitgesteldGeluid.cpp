@@ -1,6 +1,7 @@
 #include "UitgesteldGeluid.h"
 
-#include <QLibrary>
+#include "model/ModulePaden.h"
+
 #include <QtGlobal>
 
 CUitgesteldGeluid::CUitgesteldGeluid(QStringList aModules, QString strApparaat)
@@ -23,18 +24,10 @@ IGeluidsmachine& CUitgesteldGeluid::Echt() const
     if (m_pEcht)
         return *m_pEcht;
     using Maker = IGeluidsmachine* (*)(const QString&);
-    for (const QString& strModule : m_aModules) {
-        // The module stays loaded for the rest of the program's life: the
-        // engine's code and its audio thread live in it.
-        QLibrary module(strModule);
-        if (!module.load())
-            continue;
-        if (const auto maak = reinterpret_cast<Maker>(module.resolve("zb_maak_geluidsmachine"))) {
-            m_pEcht.reset(maak(m_strApparaat));
-            if (m_pEcht)
-                return *m_pEcht;
-        }
-        qWarning("zerbantiko: geluidsmodule %s onbruikbaar", qPrintable(strModule));
+    if (const auto maak = reinterpret_cast<Maker>(ZoekInModule(m_aModules, "zb_maak_geluidsmachine"))) {
+        m_pEcht.reset(maak(m_strApparaat));
+        if (m_pEcht)
+            return *m_pEcht;
     }
     qWarning("zerbantiko: geen geluidsmodule gevonden; de presentatie blijft stil");
     m_pEcht = std::make_unique<CStilleGeluidsmachine>();
